@@ -1,0 +1,96 @@
+#include "zahl_anzeigen.hpp"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "formate.hpp"
+#include "zahl_lesen.hpp"
+
+namespace flockenlinie {
+namespace {
+
+using test::deutsch;
+
+struct Anzeige {
+    double wert;
+    Zahlformat format;
+    std::string text;
+};
+
+class ZahlAnzeigen : public testing::TestWithParam<Anzeige> {};
+
+TEST_P(ZahlAnzeigen, Text) {
+    const auto& [wert, format, text] = GetParam();
+    EXPECT_EQ(zahl_anzeigen(wert, format), text) << wert;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ganz, ZahlAnzeigen, testing::Values(
+    Anzeige{1500, deutsch, "1500"},
+    Anzeige{0, deutsch, "0"},
+    Anzeige{-0.0, deutsch, "0"},
+    Anzeige{10, deutsch, "10"},
+    Anzeige{1e15, deutsch, "1000000000000000"},
+    Anzeige{123456789012345678.0, deutsch, "123456789012346000"},
+    Anzeige{-300, deutsch, "-300"}));
+
+INSTANTIATE_TEST_SUITE_P(Gerundet, ZahlAnzeigen, testing::Values(
+    Anzeige{15.299999999999955, deutsch, "15,3"},
+    Anzeige{0.2999999999999545, deutsch, "0,299999999999955"},
+    Anzeige{0.1 + 0.2, deutsch, "0,3"},
+    Anzeige{9999.99, deutsch, "9999,99"},
+    Anzeige{9999.999999999999, deutsch, "10000"},
+    Anzeige{-2.5, deutsch, "-2,5"},
+    // Exact binary ties go to the even digit, as printf does.
+    Anzeige{4096.000244140625, deutsch, "4096,00024414062"},
+    Anzeige{4096.000732421875, deutsch, "4096,00073242188"}));
+
+INSTANTIATE_TEST_SUITE_P(OhneExponent, ZahlAnzeigen, testing::Values(
+    Anzeige{0.00001, deutsch, "0,00001"},
+    Anzeige{0.0001, deutsch, "0,0001"},
+    Anzeige{1.25e-7, deutsch, "0,000000125"},
+    Anzeige{1e20, deutsch, "100000000000000000000"}));
+
+INSTANTIATE_TEST_SUITE_P(Formate, ZahlAnzeigen, testing::Values(
+    Anzeige{15.3, test::usa, "15.3"},
+    Anzeige{15.3, test::schweiz, "15.3"},
+    Anzeige{15.3, test::frankreich, "15,3"},
+    Anzeige{1575, test::frankreich, "1575"},
+    Anzeige{15.3, Zahlformat{"\u066B", "\u066C"}, "15\u066B" "3"}));
+
+// printf's %.15g is the reference wherever it does not switch to exponents.
+TEST(ZahlAnzeigen, WiePrintfImUeblichenBereich) {
+    std::mt19937_64 zufall(4096);
+    std::uniform_real_distribution<double> grenze(0.0001, 1e15);
+    std::uniform_real_distribution<double> ueblich(0.0, 10'000.0);
+    const Zahlformat punkt{".", ""};
+    for (int i = 0; i < 100'000; ++i) {
+        const double wert = i % 2 ? grenze(zufall) : ueblich(zufall);
+        char erwartet[64];
+        std::snprintf(erwartet, sizeof erwartet, "%.15g", wert);
+        ASSERT_EQ(zahl_anzeigen(wert, punkt), erwartet);
+    }
+}
+
+// At every magnitude the text reads back to the double nearest to the value
+// rounded to 15 digits.
+TEST(ZahlAnzeigen, LiestSichAlsDie15StelligeRundung) {
+    std::mt19937_64 zufall(15);
+    for (int i = 0; i < 100'000; ++i) {
+        double wert;
+        do wert = std::bit_cast<double>(zufall()); while (!std::isfinite(wert) || wert == 0);
+        char gerundet[64];
+        std::snprintf(gerundet, sizeof gerundet, "%.14e", wert);
+        const std::string text = zahl_anzeigen(wert, deutsch);
+        ASSERT_EQ(text.find_first_of("eE"), std::string::npos) << text;
+        ASSERT_EQ(zahl_lesen(text, deutsch), std::strtod(gerundet, nullptr)) << text;
+    }
+}
+
+}  // namespace
+}  // namespace flockenlinie
