@@ -1,8 +1,10 @@
 #include "zahl_anzeigen.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 namespace flockenlinie {
@@ -12,36 +14,65 @@ namespace {
 constexpr int stellen = 15;
 
 // The 15 significant digits of a non-zero finite value and the power of ten
-// of the first one, as std::to_chars rounds them.
+// of the first one.
 struct Ziffern {
-    std::array<char, stellen> ziffer{};
-    int anzahl = 0;  // without trailing zeros
+    std::array<char, 17> ziffer{};
+    int anzahl = 0;  // significant digits, no trailing zeros
     int exponent = 0;
     bool negativ = false;
 };
 
-Ziffern runden(double wert) {
-    // "-d.ddddddddddddddde-308": 1 + 1 + 1 + 14 + 5
-    std::array<char, 32> puffer;
-    const auto ende = std::to_chars(puffer.data(), puffer.data() + puffer.size(), wert,
-                                    std::chars_format::scientific, stellen - 1)
-                          .ptr;
-    std::string_view s(puffer.data(), ende - puffer.data());
-
+// Splits std::to_chars' "-d.ddde+XX" into digits and exponent.
+Ziffern zerlegen(const char* p, const char* ende) {
     Ziffern z;
-    z.negativ = s.front() == '-';
-    if (z.negativ) s.remove_prefix(1);
-    const auto e = s.find('e');
-    int n = 0;
-    for (const char c : s.substr(0, e)) {
-        if (c != '.') z.ziffer[n++] = c;
+    z.negativ = *p == '-';
+    p += z.negativ;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') z.ziffer[z.anzahl++] = *p;
     }
-    z.anzahl = n;
+    const bool hoch_negativ = *++p == '-';
+    for (++p; p != ende; ++p) z.exponent = z.exponent * 10 + (*p - '0');
+    if (hoch_negativ) z.exponent = -z.exponent;
     while (z.anzahl > 1 && z.ziffer[z.anzahl - 1] == '0') --z.anzahl;
+    return z;
+}
 
-    std::string_view hoch = s.substr(e + 1);
-    if (hoch.front() == '+') hoch.remove_prefix(1);
-    std::from_chars(hoch.data(), hoch.data() + hoch.size(), z.exponent);
+Ziffern wissenschaftlich(double wert, std::optional<int> genauigkeit) {
+    // "-d.dddddddddddddddde-308"
+    std::array<char, 32> puffer;
+    char* const anfang = puffer.data();
+    char* const ende = genauigkeit ? std::to_chars(anfang, anfang + puffer.size(), wert,
+                                                   std::chars_format::scientific, *genauigkeit).ptr
+                                   : std::to_chars(anfang, anfang + puffer.size(), wert,
+                                                   std::chars_format::scientific).ptr;
+    return zerlegen(anfang, ende);
+}
+
+// The shortest digits that read back as the value (at most 17) are the
+// value's own 15-digit rounding when there are no more than 15 of them, and
+// round to it when there are more, unless what is cut off is exactly one half:
+// only the exact binary value can settle that tie, and printing with a fixed
+// precision (about twice as slow) does.
+Ziffern runden(double wert) {
+    Ziffern z = wissenschaftlich(wert, std::nullopt);
+    if (z.anzahl <= stellen) return z;
+
+    const bool genau_halb = z.ziffer[stellen] == '5' && (z.anzahl == stellen + 1);
+    if (genau_halb) return wissenschaftlich(wert, stellen - 1);
+
+    const bool aufrunden = z.ziffer[stellen] >= '5';
+    z.anzahl = stellen;
+    if (aufrunden) {
+        int i = stellen - 1;
+        for (; i >= 0 && z.ziffer[i] == '9'; --i) z.ziffer[i] = '0';
+        if (i >= 0) {
+            ++z.ziffer[i];
+        } else {  // 999999999999999|5.. becomes 1 at the next power of ten
+            z.ziffer[0] = '1';
+            ++z.exponent;
+        }
+    }
+    while (z.anzahl > 1 && z.ziffer[z.anzahl - 1] == '0') --z.anzahl;
     return z;
 }
 
@@ -58,19 +89,22 @@ std::string zahl_anzeigen(double wert, const Zahlformat& format) {
     const int fuehrende_nullen = z.exponent < 0 ? -z.exponent - 1 : 0;
     const int bruch = z.exponent >= 0 ? std::max(0, z.anzahl - ganz) : fuehrende_nullen + z.anzahl;
 
-    std::string text;
-    text.reserve(z.negativ + ganz + (bruch > 0 ? trenner.size() + bruch : 0));
-    if (z.negativ) text += '-';
+    // One allocation at most, of the final size; the level's usual few
+    // digits fit in the string itself.
+    const std::size_t laenge = z.negativ + ganz + (bruch > 0 ? trenner.size() + bruch : 0);
+    std::string text(laenge, '0');
+    char* p = text.data();
+    if (z.negativ) *p++ = '-';
     if (z.exponent < 0) {
-        text += '0';
+        ++p;  // the "0" before the separator
     } else {
-        for (int i = 0; i < ganz; ++i) text += i < z.anzahl ? z.ziffer[i] : '0';
+        const int stehen = std::min(ganz, z.anzahl);  // the rest of the integer part stays "0"
+        p = std::copy_n(z.ziffer.data(), stehen, p) + (ganz - stehen);
     }
     if (bruch > 0) {
-        text += trenner;
-        text.append(fuehrende_nullen, '0');
+        p = std::copy(trenner.begin(), trenner.end(), p) + fuehrende_nullen;
         const int ab = z.exponent >= 0 ? ganz : 0;
-        text.append(z.ziffer.data() + ab, z.anzahl - ab);
+        std::copy(z.ziffer.data() + ab, z.ziffer.data() + z.anzahl, p);
     }
     return text;
 }

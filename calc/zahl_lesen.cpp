@@ -4,23 +4,35 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace flockenlinie {
 
 namespace {
 
-constexpr std::string_view leerzeichen[] = {" ", "\t", "\u00A0", "\u202F"};
-constexpr std::string_view gruppenleerzeichen[] = {" ", "\u00A0", "\u202F"};
+constexpr std::string_view nbsp = "\u00A0";
+constexpr std::string_view schmales_nbsp = "\u202F";
 constexpr std::string_view minuszeichen = "\u2212";
 constexpr std::string_view hochkomma = "\u2019";
 
 bool ist_ziffer(char c) { return c >= '0' && c <= '9'; }
 
+// starts_with for the few bytes of a separator, without a call to memcmp.
+bool beginnt_mit(std::string_view text, std::string_view anfang) {
+    if (anfang.empty() || text.size() < anfang.size()) return false;
+    for (std::size_t i = 0; i < anfang.size(); ++i) {
+        if (text[i] != anfang[i]) return false;
+    }
+    return true;
+}
+
+bool gleich(std::string_view a, std::string_view b) { return a.size() == b.size() && beginnt_mit(a, b); }
+
+bool ist_gruppenleerzeichen(std::string_view s) { return gleich(s, " ") || gleich(s, nbsp) || gleich(s, schmales_nbsp); }
+
 // The separators that count as grouping for this format: none when the format
-// has none (or the same one as its decimal separator), all three spaces for a
-// space, the typewriter apostrophe besides U+2019, else just the one.
+// has none (or the same as its decimal separator), any of the three spaces
+// for a space, the typewriter apostrophe besides U+2019, else just the one.
 struct Gruppentrenner {
     std::array<std::string_view, 3> varianten{};
     std::size_t anzahl = 0;
@@ -28,10 +40,10 @@ struct Gruppentrenner {
     explicit Gruppentrenner(const Zahlformat& format) {
         const std::string_view g = format.gruppentrenner;
         if (g.empty() || g == format.dezimaltrenner) return;
-        if (std::ranges::find(gruppenleerzeichen, g) != std::end(gruppenleerzeichen)) {
-            std::ranges::copy(gruppenleerzeichen, varianten.begin());
+        if (ist_gruppenleerzeichen(g)) {
+            varianten = {" ", nbsp, schmales_nbsp};
             anzahl = 3;
-        } else if (g == hochkomma) {
+        } else if (gleich(g, hochkomma)) {
             varianten = {hochkomma, "'", {}};
             anzahl = 2;
         } else {
@@ -42,84 +54,90 @@ struct Gruppentrenner {
 };
 
 // Walks the text front to back and copies what it accepts, in the form
-// std::from_chars reads, into `ziel`.
+// std::from_chars reads ("-123.45e-6"), to `ziel`.
 class Leser {
 public:
-    Leser(std::string_view text, char* ziel) : rest_(text), ziel_(ziel) {}
+    Leser(std::string_view text, char* ziel) : p_(text.data()), ende_(text.data() + text.size()), ziel_(ziel) {}
 
     bool nimm(std::string_view s) {
-        if (s.empty() || !rest_.starts_with(s)) return false;
-        rest_.remove_prefix(s.size());
+        if (!beginnt_mit(rest(), s)) return false;
+        p_ += s.size();
         return true;
     }
-    bool nimm_leerzeichen() {
-        return std::ranges::any_of(leerzeichen, [this](std::string_view l) { return nimm(l); });
+    void nimm_leerzeichen() {
+        while (const std::size_t n = leerzeichen_vorn()) p_ += n;
     }
-    // Takes a sign, if there is one; true for a minus.
-    bool nimm_vorzeichen() {
-        if (nimm("-") || nimm(minuszeichen)) return true;
-        nimm("+");
-        return false;
+    // Takes a sign, if there is one, and copies a minus.
+    void nimm_vorzeichen() {
+        if (p_ == ende_) return;
+        if (*p_ == '+') {
+            ++p_;
+        } else if (*p_ == '-' || nimm(minuszeichen)) {
+            p_ += *p_ == '-';
+            schreibe('-');
+        }
     }
-    bool ziffer_vorn() const { return !rest_.empty() && ist_ziffer(rest_.front()); }
-
-    // Copies the next digit; returns it.
-    char ziffer() {
-        const char c = rest_.front();
-        rest_.remove_prefix(1);
-        *ziel_++ = c;
-        return c;
+    // Copies the digits in front; returns how many.
+    std::size_t nimm_ziffern() {
+        const char* const von = p_;
+        while (p_ != ende_ && ist_ziffer(*p_)) *ziel_++ = *p_++;
+        return static_cast<std::size_t>(p_ - von);
     }
-    void schreibe(char c) { *ziel_++ = c; }
-
     // A grouping separator counts only when exactly three digits follow it.
     bool nimm_gruppe(const Gruppentrenner& g) {
         for (std::size_t i = 0; i < g.anzahl; ++i) {
             const std::string_view t = g.varianten[i];
-            if (!rest_.starts_with(t)) continue;
-            const std::string_view danach = rest_.substr(t.size());
+            if (!beginnt_mit(rest(), t)) continue;
+            const std::string_view danach = rest().substr(t.size());
             if (danach.size() < 3 || !std::all_of(danach.begin(), danach.begin() + 3, ist_ziffer)) continue;
             if (danach.size() > 3 && ist_ziffer(danach[3])) continue;
-            rest_ = danach;
+            p_ += t.size();
             return true;
         }
         return false;
     }
+    void schreibe(char c) { *ziel_++ = c; }
 
-    bool am_ende() const { return rest_.empty(); }
+    bool am_ende() const { return p_ == ende_; }
     char* ziel() const { return ziel_; }
 
 private:
-    std::string_view rest_;
+    std::string_view rest() const { return {p_, static_cast<std::size_t>(ende_ - p_)}; }
+
+    // Length of the blank in front, or 0.
+    std::size_t leerzeichen_vorn() const {
+        if (p_ == ende_) return 0;
+        if (*p_ == ' ' || *p_ == '\t') return 1;
+        if (beginnt_mit(rest(), nbsp)) return nbsp.size();
+        if (beginnt_mit(rest(), schmales_nbsp)) return schmales_nbsp.size();
+        return 0;
+    }
+
+    const char* p_;
+    const char* ende_;
     char* ziel_;
 };
 
-// Decides on which side of 1 a number lies that std::from_chars found out of
-// range: the power of ten of its first non-zero digit plus the exponent.
-// Counts are bounded by the text length and the exponent is saturated, so
-// the sum cannot overflow.
-struct Groessenordnung {
-    std::size_t ganz = 0;                       // integer digits
-    std::optional<std::size_t> erste_ganz;      // index of the first non-zero integer digit
-    std::optional<std::size_t> erste_bruch;     // index of the first non-zero fraction digit
+// For a number that std::from_chars found out of range, in its own form:
+// whether it is at least 1 (too large for a double) or below (too small).
+// The power of ten of its first non-zero digit plus the exponent decides;
+// the exponent is saturated, so the sum cannot overflow.
+bool mindestens_eins(std::string_view zahl) {
+    if (zahl.front() == '-') zahl.remove_prefix(1);
+    const std::size_t e = std::min(zahl.find('e'), zahl.size());
+    const std::string_view mantisse = zahl.substr(0, e);
+    const std::size_t punkt = std::min(mantisse.find('.'), mantisse.size());
+    const std::size_t erste = mantisse.find_first_of("123456789");
+    if (erste == std::string_view::npos) return false;
+    const std::int64_t stelle = erste < punkt ? static_cast<std::int64_t>(punkt - erste - 1)
+                                              : -static_cast<std::int64_t>(erste - punkt);
     std::int64_t exponent = 0;
-
-    void ziffer_ganz(char c) {
-        if (c != '0' && !erste_ganz) erste_ganz = ganz;
-        ++ganz;
-    }
-    void ziffer_bruch(char c, std::size_t index) {
-        if (c != '0' && !erste_bruch) erste_bruch = index;
-    }
-    void ziffer_exponent(char c) {
-        exponent = std::min<std::int64_t>(exponent * 10 + (c - '0'), std::int64_t{1} << 50);
-    }
-    bool mindestens_eins() const {
-        const auto stelle = erste_ganz ? static_cast<std::int64_t>(ganz - 1 - *erste_ganz)
-                                       : -static_cast<std::int64_t>(erste_bruch.value_or(0) + 1);
-        return stelle + exponent >= 0;
-    }
-};
+    std::string_view hoch = e < zahl.size() ? zahl.substr(e + 1) : std::string_view{};
+    const bool negativ = !hoch.empty() && hoch.front() == '-';
+    if (negativ) hoch.remove_prefix(1);
+    for (const char c : hoch) exponent = std::min<std::int64_t>(exponent * 10 + (c - '0'), std::int64_t{1} << 50);
+    return stelle + (negativ ? -exponent : exponent) >= 0;
+}
 
 }  // namespace
 
@@ -133,47 +151,34 @@ std::optional<double> zahl_lesen(std::string_view text, const Zahlformat& format
         halde.resize(text.size() + 2);
         anfang = halde.data();
     }
-
-    const Gruppentrenner gruppe(format);
     Leser l(text, anfang);
-    Groessenordnung ordnung;
 
-    while (l.nimm_leerzeichen()) {
-    }
-    const bool negativ = l.nimm_vorzeichen();
-    if (negativ) l.schreibe('-');
+    l.nimm_leerzeichen();
+    l.nimm_vorzeichen();
 
-    // Integer part; the first group may have 1 to 3 digits.
-    bool gruppiert = false;
-    for (;;) {
-        if (l.ziffer_vorn()) {
-            ordnung.ziffer_ganz(l.ziffer());
-        } else if (ordnung.ganz > 0 && (gruppiert || ordnung.ganz <= 3) && l.nimm_gruppe(gruppe)) {
-            gruppiert = true;
-        } else {
-            break;
-        }
+    // Integer part: 1 to 3 digits before the first grouping separator, then
+    // groups of three.
+    std::size_t ganz = l.nimm_ziffern();
+    if (ganz > 0 && ganz <= 3) {
+        const Gruppentrenner gruppe(format);
+        while (l.nimm_gruppe(gruppe)) ganz += l.nimm_ziffern();
     }
-    if (ordnung.ganz == 0) l.schreibe('0');
+    if (ganz == 0) l.schreibe('0');
 
     std::size_t bruch = 0;
     if (l.nimm(format.dezimaltrenner)) {
         l.schreibe('.');
-        for (; l.ziffer_vorn(); ++bruch) ordnung.ziffer_bruch(l.ziffer(), bruch);
+        bruch = l.nimm_ziffern();
     }
-    if (ordnung.ganz + bruch == 0) return std::nullopt;
+    if (ganz + bruch == 0) return std::nullopt;
 
     if (l.nimm("e") || l.nimm("E")) {
         l.schreibe('e');
-        const bool exponent_negativ = l.nimm_vorzeichen();
-        if (exponent_negativ) l.schreibe('-');
-        if (!l.ziffer_vorn()) return std::nullopt;
-        while (l.ziffer_vorn()) ordnung.ziffer_exponent(l.ziffer());
-        if (exponent_negativ) ordnung.exponent = -ordnung.exponent;
+        l.nimm_vorzeichen();
+        if (l.nimm_ziffern() == 0) return std::nullopt;
     }
 
-    while (l.nimm_leerzeichen()) {
-    }
+    l.nimm_leerzeichen();
     if (!l.am_ende()) return std::nullopt;
 
     double wert = 0.0;
@@ -181,8 +186,8 @@ std::optional<double> zahl_lesen(std::string_view text, const Zahlformat& format
     if (ptr != l.ziel()) return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
         // Too large for a double is not a number; too small is zero.
-        if (ordnung.mindestens_eins()) return std::nullopt;
-        return negativ ? -0.0 : 0.0;
+        if (mindestens_eins(std::string_view(anfang, l.ziel() - anfang))) return std::nullopt;
+        return *anfang == '-' ? -0.0 : 0.0;
     }
     if (ec != std::errc{}) return std::nullopt;
     return wert;
