@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what building (and, with "test", testing) Flockenlinie needs from
+# Debian's packages, asking apt only for what is missing.
+#   tools/einrichten.sh          packages to build and start the program
+#   tools/einrichten.sh test     and those for every test and check
+set -euo pipefail
+
+pakete=(cmake make g++ qt6-base-dev qt6-translations-l10n)
+if [ "${1:-}" = test ]; then
+    pakete+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3
+             xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core locales
+             binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file)
+fi
+
+fehlend=()
+for p in "${pakete[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+    als_root=()
+    [ "$(id -u)" -eq 0 ] || als_root=(sudo)
+    echo "Installiere: ${fehlend[*]}"
+    "${als_root[@]}" apt-get update -q
+    "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${fehlend[@]}"
+fi
+
+# The window tests and checks run in these locales; the program needs none of them.
+if [ "${1:-}" = test ]; then
+    for l in de_DE de_CH en_US fr_FR; do
+        if ! locale -a 2>/dev/null | grep -qi "^${l}\.utf-\?8$"; then
+            als_root=()
+            [ "$(id -u)" -eq 0 ] || als_root=(sudo)
+            "${als_root[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
+        fi
+    done
+fi

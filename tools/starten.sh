@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Flockenlinie and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/einrichten.sh
+cmake -S . -B build -DFLOCKENLINIE_TESTS=OFF -DFLOCKENLINIE_BENCH=OFF
+cmake --build build -j"$(nproc)" --target flockenlinie
+exec build/ui/flockenlinie "$@"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Flockenlinie and runs every test: the suite
+# as built, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the fuzzer for a bounded time (FUZZ_SEKUNDEN, 60 by default).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/einrichten.sh test
+jobs=$(nproc)
+
+echo "== Tests"
+cmake -S . -B build
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Tests unter AddressSanitizer und UndefinedBehaviorSanitizer"
+cmake -S . -B build-san -DFLOCKENLINIE_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake --build build-san -j"$jobs"
+ctest --test-dir build-san --output-on-failure -j"$jobs"
+
+echo "== Fuzzing"
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DFLOCKENLINIE_UI=OFF -DFLOCKENLINIE_TESTS=OFF \
+    -DFLOCKENLINIE_BENCH=OFF -DFLOCKENLINIE_FUZZ=ON -DFLOCKENLINIE_FUZZ_SEKUNDEN="${FUZZ_SEKUNDEN:-60}"
+cmake --build build-fuzz -j"$jobs"
+ctest --test-dir build-fuzz --output-on-failure
