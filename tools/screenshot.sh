@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X display in a German locale, types
+# 2,5 and 1500 as a user would, presses Alt+E and saves a picture of the
+# window (default docs/fenster.png). Needs xvfb, xdotool and imagemagick.
+#   tools/screenshot.sh [program] [picture]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+programm=${1:-build/ui/flockenlinie}
+bild=${2:-docs/fenster.png}
+anzeige=:${ANZEIGE_NR:-97}
+
+Xvfb "$anzeige" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 50); do xdpyinfo -display "$anzeige" >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY=$anzeige
+
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=xcb "$programm" &
+pid=$!
+fenster=$(xdotool search --sync --onlyvisible --name '^Flockenlinie$' | head -1)
+xdotool windowfocus --sync "$fenster"
+sleep 0.3
+xdotool type --delay 40 '2,5'
+xdotool key Tab
+xdotool type --delay 40 '1500'
+xdotool key alt+e
+sleep 0.5
+import -window "$fenster" "$bild"
+kill "$pid"
+wait "$pid" || true
+echo "$bild"

@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QLocale>
+
+#include "anwendung.hpp"
+#include "frm_flockenlinie.hpp"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    flockenlinie::anwendung_einrichten(app);
+    flockenlinie::FrmFlockenlinie fenster(flockenlinie::zahlformat_aus(QLocale::system()));
+    fenster.show();
+    return QApplication::exec();
+}
