@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display of its own that ends with it.
+#   tools/mit_xvfb.sh command [args...]
+set -euo pipefail
+nummer_datei=$(mktemp)
+# -displayfd: Xvfb takes a free display itself and writes its number once it
+# accepts connections, so parallel runs do not race for one.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$nummer_datei" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$nummer_datei"' EXIT
+for _ in $(seq 200); do
+    [ -s "$nummer_datei" ] && break
+    sleep 0.05
+done
+DISPLAY=":$(head -1 "$nummer_datei")" "$@"
