@@ -3,6 +3,7 @@
 # 2,5 and 1500 as a user would, presses Alt+E and saves a picture of the
 # window (default docs/fenster.png). Needs xvfb, xdotool and imagemagick.
 #   tools/screenshot.sh [program] [picture]
+# SPRACHE, TEMPERATUR and GEO choose another locale and other inputs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 programm=${1:-build/ui/flockenlinie}
@@ -15,14 +16,15 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do xdpyinfo -display "$anzeige" >/dev/null 2>&1 && break; sleep 0.1; done
 export DISPLAY=$anzeige
 
-LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=xcb "$programm" &
+sprache=${SPRACHE:-de_DE.UTF-8}
+LANG=$sprache LC_ALL=$sprache QT_QPA_PLATFORM=xcb "$programm" &
 pid=$!
 fenster=$(xdotool search --sync --onlyvisible --name '^Flockenlinie$' | head -1)
 xdotool windowfocus --sync "$fenster"
 sleep 0.3
-xdotool type --delay 40 '2,5'
+xdotool type --delay 40 -- "${TEMPERATUR:-2,5}"
 xdotool key Tab
-xdotool type --delay 40 '1500'
+xdotool type --delay 40 -- "${GEO:-1500}"
 xdotool key alt+e
 sleep 0.5
 import -window "$fenster" "$bild"

@@ -99,7 +99,7 @@ void FrmFlockenlinie::anlegen() {
 
     // The result reads as a read-only output field. Its accessible name stays
     // its text, so that the number is what a screen reader hears.
-    lbl_ergebnis->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lbl_ergebnis->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     lbl_ergebnis->setAutoFillBackground(true);
     lbl_ergebnis->setBackgroundRole(QPalette::Base);
     lbl_ergebnis->setAccessibleDescription(lbl_Schneefall->text());
