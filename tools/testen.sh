@@ -16,7 +16,7 @@ echo "== Tests unter AddressSanitizer und UndefinedBehaviorSanitizer"
 cmake -S . -B build-san -DFLOCKENLINIE_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-san -j"$jobs"
-ctest --test-dir build-san --output-on-failure -j"$jobs"
+LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
 
 echo "== Fuzzing"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DFLOCKENLINIE_UI=OFF -DFLOCKENLINIE_TESTS=OFF \
