@@ -247,9 +247,13 @@ TEST(Programm, FensterSchliessenBeendetMitStatusNull) {
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
-TEST(Programm, NameUndVersion) {
+TEST(Programm, NameVersionUndSymbol) {
     EXPECT_EQ(QApplication::applicationName(), "Flockenlinie");
     EXPECT_EQ(QApplication::applicationVersion(), "1.00");
+    FrmFlockenlinie fenster(test::deutsch);
+    const QList<QSize> groessen = fenster.windowIcon().availableSizes();
+    EXPECT_TRUE(groessen.contains(QSize(16, 16)));
+    EXPECT_TRUE(groessen.contains(QSize(32, 32)));
 }
 
 TEST(Programm, QtsEigeneTexteSindDeutsch) {
