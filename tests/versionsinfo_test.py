@@ -3,6 +3,7 @@ makes holds what Explorer shows: a German (0x0407) version record 1.0.0.0
 that reads "1.00", product and internal name "Flockenlinie", and one icon
 group of 32 x 32 in 2 and in 16 colours and 16 x 16 in 16 colours."""
 
+import re
 import struct
 import subprocess
 import sys
@@ -42,24 +43,6 @@ def ressourcen(daten):
         pos = (pos + kopf + groesse + 3) & ~3
 
 
-def versionsblock(daten, pos=0):
-    """(key, value, children) of one block of a version record."""
-    laenge, wertlaenge, textart = struct.unpack_from("<HHH", daten, pos)
-    ende = pos + 6
-    while struct.unpack_from("<H", daten, ende)[0]:
-        ende += 2
-    schluessel = daten[pos + 6:ende].decode("utf-16-le")
-    p = (ende + 2 + 3) & ~3
-    wert = daten[p:p + (wertlaenge * 2 if textart == 1 else wertlaenge)]
-    p = (p + len(wert) + 3) & ~3
-    kinder = []
-    while p < pos + laenge:
-        kind, p = versionsblock(daten, p)
-        kinder.append(kind)
-        p = (p + 3) & ~3
-    return (schluessel, wert, kinder), pos + laenge
-
-
 with tempfile.TemporaryDirectory() as tmp:
     res = f"{tmp}/flockenlinie.res"
     # No MinGW compiler is needed: the script has no includes, the host
@@ -72,25 +55,22 @@ for art, name, sprache, _ in eintraege:
 
 versionen = [d for a, _, _, d in eintraege if a == RT_VERSION]
 pruefe(len(versionen) == 1, "genau ein Versionseintrag")
-(schluessel, fest, kinder), _ = versionsblock(versionen[0])
-pruefe(schluessel == "VS_VERSION_INFO", schluessel)
-signatur, _, datei_hoch, datei_tief, produkt_hoch, produkt_tief = struct.unpack_from("<IIIIII", fest)
-pruefe(signatur == 0xFEEF04BD, "VS_FIXEDFILEINFO")
-pruefe((datei_hoch, datei_tief) == (0x10000, 0), f"Dateiversion {datei_hoch:#x}.{datei_tief:#x}")
-pruefe((produkt_hoch, produkt_tief) == (0x10000, 0), "Produktversion 1.0.0.0")
+version = versionen[0]
+fest = version.find(struct.pack("<I", 0xFEEF04BD))  # VS_FIXEDFILEINFO
+datei_hoch, datei_tief, produkt_hoch, produkt_tief = struct.unpack_from("<IIII", version, fest + 8)
+pruefe((datei_hoch, datei_tief, produkt_hoch, produkt_tief) == (0x10000, 0, 0x10000, 0),
+       f"Datei- und Produktversion {datei_hoch:#x}.{datei_tief:#x} {produkt_hoch:#x}.{produkt_tief:#x}")
+# The strings: UTF-16 key, NULs up to the next 32-bit boundary, UTF-16 value.
+text = version.decode("utf-16-le", errors="replace")
+pruefe("040704B0" in text.upper(), "Stringtabelle 040704B0")
+pruefe(struct.pack("<HH", DEUTSCH, 1200) in version[version.find("Translation".encode("utf-16-le")):],
+       "Übersetzung 0x0407/1200")
 texte = {}
-for k, _, tabellen in kinder:
-    if k == "StringFileInfo":
-        for tabelle, _, werte in tabellen:
-            pruefe(tabelle.upper() == "040704B0", f"Stringtabelle {tabelle}")
-            for name, wert, _ in werte:
-                texte[name] = wert.decode("utf-16-le").rstrip("\0")
-    if k == "VarFileInfo":
-        for _, wert, _ in tabellen:
-            pruefe(struct.unpack_from("<HH", wert) == (DEUTSCH, 1200), "Übersetzung 0x0407/1200")
 for name, soll in [("FileVersion", "1.00"), ("ProductVersion", "1.00"), ("ProductName", "Flockenlinie"),
                    ("InternalName", "Flockenlinie")]:
-    pruefe(texte.get(name) == soll, f"{name} = {texte.get(name)!r} statt {soll!r}")
+    gefunden = re.search(name + r"\0+([^\0]*)\0", text)
+    texte[name] = gefunden and gefunden.group(1)
+    pruefe(texte[name] == soll, f"{name} = {texte[name]!r} statt {soll!r}")
 
 gruppen = [d for a, _, _, d in eintraege if a == RT_GROUP_ICON]
 pruefe(len(gruppen) == 1, "genau eine Symbolgruppe")

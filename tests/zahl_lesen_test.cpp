@@ -26,6 +26,8 @@ struct Angenommen {
     double wert;
 };
 
+void PrintTo(const Angenommen& a, std::ostream* os) { *os << '"' << a.text << '"'; }
+
 class ZahlLesenAngenommen : public testing::TestWithParam<Angenommen> {};
 
 TEST_P(ZahlLesenAngenommen, LiestDenWert) {
@@ -37,27 +39,18 @@ TEST_P(ZahlLesenAngenommen, LiestDenWert) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Deutsch, ZahlLesenAngenommen, testing::Values(
-    Angenommen{"5", &deutsch, 5},
-    Angenommen{"5,25", &deutsch, 5.25},
     Angenommen{",5", &deutsch, 0.5},
     Angenommen{"5,", &deutsch, 5},
     Angenommen{"0,1", &deutsch, 0.1},
-    Angenommen{"000123", &deutsch, 123},
-    Angenommen{"1.500", &deutsch, 1500},
     Angenommen{"1.500,5", &deutsch, 1500.5},
     Angenommen{"12.345.678,9", &deutsch, 12345678.9},
     Angenommen{"0.500", &deutsch, 500},
     Angenommen{"1.500,", &deutsch, 1500},
-    Angenommen{"-7,9", &deutsch, -7.9},
-    Angenommen{"+3", &deutsch, 3},
     Angenommen{"\u22128", &deutsch, -8},
     Angenommen{"-0", &deutsch, -0.0},
-    Angenommen{" 12 ", &deutsch, 12},
     Angenommen{"\t12\u00A0", &deutsch, 12},
     Angenommen{"\u202F-3\t \u00A0", &deutsch, -3},
     Angenommen{"1,5E3", &deutsch, 1500},
-    Angenommen{"2e-4", &deutsch, 2e-4},
-    Angenommen{"2E+4", &deutsch, 2e4},
     Angenommen{"2e\u22124", &deutsch, 2e-4},
     Angenommen{"5,e1", &deutsch, 50},
     Angenommen{"1,7976931348623157E308", &deutsch, DBL_MAX},
@@ -68,19 +61,16 @@ INSTANTIATE_TEST_SUITE_P(Deutsch, ZahlLesenAngenommen, testing::Values(
     Angenommen{"0,000001E-99999999999999", &deutsch, 0.0}));
 
 INSTANTIATE_TEST_SUITE_P(Schweiz, ZahlLesenAngenommen, testing::Values(
-    Angenommen{"2.5", &schweiz, 2.5},
     Angenommen{"1\u2019500.25", &schweiz, 1500.25},
     Angenommen{"1'500", &schweiz, 1500},
     Angenommen{"1'234\u2019567", &schweiz, 1234567}));
 
 INSTANTIATE_TEST_SUITE_P(Usa, ZahlLesenAngenommen, testing::Values(
-    Angenommen{"2.5", &usa, 2.5},
     Angenommen{"1,500.5", &usa, 1500.5},
     Angenommen{"-1,000,000", &usa, -1e6},
     Angenommen{".5e1", &usa, 5}));
 
 INSTANTIATE_TEST_SUITE_P(Frankreich, ZahlLesenAngenommen, testing::Values(
-    Angenommen{"2,5", &frankreich, 2.5},
     Angenommen{"1\u202F500,3", &frankreich, 1500.3},
     Angenommen{"1 500", &frankreich, 1500},
     Angenommen{"1\u00A0500\u202F000", &frankreich, 1.5e6},
@@ -90,6 +80,8 @@ struct Abgelehnt {
     std::string text;
     const Zahlformat* format;
 };
+
+void PrintTo(const Abgelehnt& a, std::ostream* os) { *os << '"' << a.text << '"'; }
 
 class ZahlLesenAbgelehnt : public testing::TestWithParam<Abgelehnt> {};
 
