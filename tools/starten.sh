@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/einrichten.sh
-cmake -S . -B build -DFLOCKENLINIE_TESTS=OFF -DFLOCKENLINIE_BENCH=OFF
+cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=OFF -DFLOCKENLINIE_BENCH=OFF
 cmake --build build -j"$(nproc)" --target flockenlinie
 exec build/ui/flockenlinie "$@"

@@ -8,7 +8,7 @@ tools/einrichten.sh test
 jobs=$(nproc)
 
 echo "== Tests"
-cmake -S . -B build
+cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=ON -DFLOCKENLINIE_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
