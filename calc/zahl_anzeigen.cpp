@@ -13,8 +13,8 @@ namespace {
 
 constexpr int stellen = 15;
 
-// The 15 significant digits of a non-zero finite value and the power of ten
-// of the first one.
+// The significant digits of a non-zero finite value (up to 17 as written,
+// 15 once rounded) and the power of ten of the first one.
 struct Ziffern {
     std::array<char, 17> ziffer{};
     int anzahl = 0;  // significant digits, no trailing zeros

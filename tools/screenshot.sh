@@ -8,13 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 programm=${1:-build/ui/flockenlinie}
 bild=${2:-docs/fenster.png}
-anzeige=:${ANZEIGE_NR:-97}
-
-Xvfb "$anzeige" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$anzeige" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=$anzeige
+# On a virtual display of its own.
+if [ -z "${FLOCKENLINIE_XVFB:-}" ]; then
+    FLOCKENLINIE_XVFB=1 exec tools/mit_xvfb.sh "$PWD/tools/screenshot.sh" "$programm" "$bild"
+fi
 
 sprache=${SPRACHE:-de_DE.UTF-8}
 LANG=$sprache LC_ALL=$sprache QT_QPA_PLATFORM=xcb "$programm" &
