@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace flockenlinie {
 
@@ -47,7 +49,7 @@ FrmFlockenlinie::FrmFlockenlinie(Zahlformat format, Meldungsanzeige meldung, QWi
 
 // One control for each row of the table, with its name, class and text.
 void FrmFlockenlinie::anlegen() {
-    QWidget* vorige = nullptr;  // in the tab chain
+    std::vector<std::pair<int, QWidget*>> tabkette;
     for (const auto& s : layout::steuerelemente) {
         QWidget* w = nullptr;
         const QString text = QString::fromUtf8(s.text);
@@ -76,11 +78,10 @@ void FrmFlockenlinie::anlegen() {
             }
         }
         w->setObjectName(QString::fromUtf8(s.name));
-        if (w->focusPolicy() != Qt::NoFocus) {
-            if (vorige) setTabOrder(vorige, w);
-            vorige = w;
-        }
+        if (w->focusPolicy() != Qt::NoFocus) tabkette.emplace_back(s.tabindex, w);
     }
+    std::ranges::sort(tabkette);
+    for (std::size_t i = 1; i < tabkette.size(); ++i) setTabOrder(tabkette[i - 1].second, tabkette[i].second);
 
     lbl_oben = findChild<QLabel*>(QStringLiteral("lbl_oben"));
     lbl_temperatur = findChild<QLabel*>(QStringLiteral("lbl_temperatur"));

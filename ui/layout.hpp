@@ -23,7 +23,7 @@ inline constexpr int fenster_hoehe = 3765;
 inline constexpr int rechter_rand = 4845;    // how far the result may grow
 
 // In tab order. Labels never take the focus, so the tab chain is the two
-// boxes and the button.
+// boxes and the button, by their tab index.
 inline constexpr std::array<Steuerelement, 8> steuerelemente{{
     {"lbl_oben", Klasse::Label, "Berechnung der Flockenlinie:", 120, 240, 4575, 375, 0},
     {"lbl_temperatur", Klasse::Label, "Temp. auf 850 hPa °C:", 120, 840, 1935, 375, 1},
