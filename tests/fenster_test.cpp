@@ -1,7 +1,6 @@
 // The window driven as a user drives it: typing, Tab, mouse, Alt+E, Space.
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>

@@ -12,13 +12,14 @@ if [ "${1:-}" = test ]; then
              binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file)
 fi
 
+als_root=()
+[ "$(id -u)" -eq 0 ] || als_root=(sudo)
+
 fehlend=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
 done
 if [ ${#fehlend[@]} -gt 0 ]; then
-    als_root=()
-    [ "$(id -u)" -eq 0 ] || als_root=(sudo)
     echo "Installiere: ${fehlend[*]}"
     "${als_root[@]}" apt-get update -q
     "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${fehlend[@]}"
@@ -28,8 +29,6 @@ fi
 if [ "${1:-}" = test ]; then
     for l in de_DE de_CH en_US fr_FR; do
         if ! locale -a 2>/dev/null | grep -qi "^${l}\.utf-\?8$"; then
-            als_root=()
-            [ "$(id -u)" -eq 0 ] || als_root=(sudo)
             "${als_root[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
         fi
     done
