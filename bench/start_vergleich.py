@@ -3,7 +3,7 @@ widgets, in one run on one virtual display, the two taking turns: the time
 from launch until the window is mapped, and the peak memory (VmHWM) once it
 is. Prints the medians and their ratios. Run under tools/mit_xvfb.sh:
 
-    tools/mit_xvfb.sh python3 bench/start_vergleich.py build/ui/flockenlinie build/bench/nacktes_fenster
+    tools/mit_xvfb.sh python3 bench/start_vergleich.py build/ui/qt/flockenlinie build/bench/nacktes_fenster
 """
 
 import os

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "frm_flockenlinie.hpp"
+#include "druecke.hpp"
 #include "formate.hpp"
 
 namespace flockenlinie {
@@ -82,60 +83,40 @@ public:
 
 // ---- The command, for each outcome, after a first good press -------------
 
-struct Druck {
-    const char* temperatur;
-    const char* geo;
-    std::optional<QString> meldung;
-    QString txt_temperatur, txt_geo, lbl_ergebnis;  // afterwards
-    QString str_temperatur, str_geo;
-    double var_ergebnis;
-};
-
-class FensterBefehl : public Fenster, public testing::WithParamInterface<Druck> {};
+class FensterBefehl : public Fenster, public testing::WithParamInterface<test::Druck> {};
 
 TEST_P(FensterBefehl, AendertNurWasDerAusgangNennt) {
-    const Druck& d = GetParam();
+    const test::Druck& d = GetParam();
+    const auto q = [](const char* utf8) { return QString::fromUtf8(utf8); };
     rechnen("2,5", "1500");  // the window shows 1575 before
     ASSERT_EQ(label("lbl_ergebnis")->text(), "1575");
     ASSERT_TRUE(meldungen.empty());
 
-    tippen("txt_temperatur", d.temperatur);
-    tippen("txt_geo", d.geo);
+    tippen("txt_temperatur", q(d.temperatur));
+    tippen("txt_geo", q(d.geo));
     alt_e();
 
     if (d.meldung) {
         ASSERT_EQ(meldungen.size(), 1u);
-        EXPECT_EQ(meldungen[0].text, *d.meldung);
+        EXPECT_EQ(meldungen[0].text, q(d.meldung));
         // The box is emptied only after the message has been read.
-        EXPECT_EQ(meldungen[0].txt_temperatur, d.temperatur);
-        EXPECT_EQ(meldungen[0].txt_geo, d.geo);
+        EXPECT_EQ(meldungen[0].txt_temperatur, q(d.temperatur));
+        EXPECT_EQ(meldungen[0].txt_geo, q(d.geo));
         EXPECT_EQ(meldungen[0].lbl_ergebnis, "1575");
     } else {
         EXPECT_TRUE(meldungen.empty());
     }
-    EXPECT_EQ(box("txt_temperatur")->text(), d.txt_temperatur);
-    EXPECT_EQ(box("txt_geo")->text(), d.txt_geo);
-    EXPECT_EQ(label("lbl_ergebnis")->text(), d.lbl_ergebnis);
-    EXPECT_EQ(feld("str_temperatur").toString(), d.str_temperatur);
-    EXPECT_EQ(feld("str_geo").toString(), d.str_geo);
+    EXPECT_EQ(box("txt_temperatur")->text(), q(d.txt_temperatur));
+    EXPECT_EQ(box("txt_geo")->text(), q(d.txt_geo));
+    EXPECT_EQ(label("lbl_ergebnis")->text(), q(d.lbl_ergebnis));
+    EXPECT_EQ(feld("str_temperatur").toString(), q(d.str_temperatur));
+    EXPECT_EQ(feld("str_geo").toString(), q(d.str_geo));
     EXPECT_EQ(feld("var_ergebnis").toDouble(), d.var_ergebnis);
     EXPECT_EQ(label("lbl_Schneefall")->text(), "Schneefall m:");
     EXPECT_EQ(fokus(), box("txt_geo")) << "the command never moves the focus";
 }
 
-const QString keine_zahl = QStringLiteral("Bitte geben Sie eine Zahl ein!");
-const QString nicht_moeglich = QStringLiteral("Berechnung nicht möglich!");
-
-INSTANTIATE_TEST_SUITE_P(Ausgaenge, FensterBefehl, testing::Values(
-    // Both empty: one message, for the temperature; the height box untouched.
-    Druck{"", "", keine_zahl, "", "", "1575", "2,5", "1500", 1575},
-    Druck{"abc", "1500", keine_zahl, "", "1500", "1575", "2,5", "1500", 1575},
-    Druck{"5", "x", keine_zahl, "5", "", "1575", "5", "1500", 1575},
-    Druck{"-10", "1500", nicht_moeglich, "-10", "1500", "", "-10", "1500", -300},
-    Druck{"-7,9", "1500,3", std::nullopt, "-7,9", "1500,3", "15,3", "-7,9", "1500,3", 15.299999999999955},
-    // Beyond the range of a double: a message, the result as it was, and the
-    // window carries on.
-    Druck{"1,3E306", "0", nicht_moeglich, "1,3E306", "0", "1575", "1,3E306", "0", 1575}));
+INSTANTIATE_TEST_SUITE_P(Ausgaenge, FensterBefehl, testing::ValuesIn(test::druecke));
 
 TEST_F(Fenster, ErgebnisFeldIstLeerBisZurErstenRechnung) {
     rechnen("", "");

@@ -6,7 +6,7 @@
 # SPRACHE, TEMPERATUR and GEO choose another locale and other inputs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-programm=${1:-build/ui/flockenlinie}
+programm=${1:-build/ui/qt/flockenlinie}
 bild=${2:-docs/fenster.png}
 # On a virtual display of its own.
 if [ -z "${FLOCKENLINIE_XVFB:-}" ]; then

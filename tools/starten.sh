@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 tools/einrichten.sh
 cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=OFF -DFLOCKENLINIE_BENCH=OFF
 cmake --build build -j"$(nproc)" --target flockenlinie
-exec build/ui/flockenlinie "$@"
+exec build/ui/qt/flockenlinie "$@"

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 // The window as drawn, in twips (1/1440 inch; 15 twips are one
 // device-independent pixel).
@@ -34,5 +36,10 @@ inline constexpr std::array<Steuerelement, 8> steuerelemente{{
     {"cmd_berechnen", Klasse::CommandButton, "B&erechnen", 2280, 2760, 1215, 495, 6},
     {"lbl_ergebnis", Klasse::Label, "", 2280, 2040, 1215, 375, 7},
 }};
+
+// The row of the control with this name; the name must be in the table.
+constexpr const Steuerelement& eintrag(std::string_view name) {
+    return *std::ranges::find_if(steuerelemente, [&](const Steuerelement& s) { return s.name == name; });
+}
 
 }  // namespace flockenlinie::layout

@@ -2,10 +2,12 @@
 
 #include <QMessageBox>
 
+#include "texte.hpp"
+
 namespace flockenlinie {
 
 void meldung_zeigen(QWidget* eltern, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, meldung_titel, text, QMessageBox::Ok, eltern);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(texte::meldung_titel), text, QMessageBox::Ok, eltern);
     box.setObjectName(QStringLiteral("meldung"));
     box.exec();
 }

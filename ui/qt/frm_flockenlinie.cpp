@@ -11,13 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "anordnung.hpp"
+#include "befehl.hpp"
+#include "texte.hpp"
+
 namespace flockenlinie {
 
 namespace {
-
-const layout::Steuerelement& eintrag(std::string_view name) {
-    return *std::ranges::find_if(layout::steuerelemente, [&](const auto& s) { return s.name == name; });
-}
 
 QFont ueberschrift_schrift() {
     QFont f(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);
@@ -40,7 +40,7 @@ FrmFlockenlinie::FrmFlockenlinie(Zahlformat format, Meldungsanzeige meldung, QWi
       format_(std::move(format)),
       meldung_(std::move(meldung)) {
     setObjectName(QStringLiteral("frm_flockenlinie"));
-    setWindowTitle(QStringLiteral("Flockenlinie"));
+    setWindowTitle(QString::fromUtf8(texte::fenster_titel));
     anlegen();
     anordnen();
     connect(cmd_berechnen, &QPushButton::clicked, this, &FrmFlockenlinie::berechnen);
@@ -107,93 +107,60 @@ void FrmFlockenlinie::anlegen() {
 }
 
 QRect FrmFlockenlinie::pixel(const layout::Steuerelement& s) const {
-    const double k = faktor_ / layout::twips_pro_pixel;
-    const int x = static_cast<int>(std::lround(s.links * k));
-    const int y = static_cast<int>(std::lround(s.oben * k));
-    return {x, y, static_cast<int>(std::ceil(s.breite * k)), static_cast<int>(std::ceil(s.hoehe * k))};
+    const auto r = layout::in_pixel(s, faktor_ / layout::twips_pro_pixel);
+    return {r.links, r.oben, r.breite, r.hoehe};
 }
 
 // The table's layout, enlarged uniformly by the smallest factor that lets
 // every caption, the heading and the button text fit the platform's font.
 void FrmFlockenlinie::anordnen() {
+    constexpr double k = 1.0 / layout::twips_pro_pixel;
     faktor_ = 1.0;
     for (const auto& s : layout::steuerelemente) {
         if (s.klasse == layout::Klasse::TextBox || *s.text == '\0') continue;
         const QSize noetig = findChild<QWidget*>(QString::fromUtf8(s.name))->sizeHint();
-        const double breite = double(s.breite) / layout::twips_pro_pixel;
-        const double hoehe = double(s.hoehe) / layout::twips_pro_pixel;
-        faktor_ = std::max({faktor_, noetig.width() / breite, noetig.height() / hoehe});
+        faktor_ = std::max(faktor_, layout::vergroesserung(s, k, noetig.width(), noetig.height()));
     }
     for (const auto& s : layout::steuerelemente) {
         findChild<QWidget*>(QString::fromUtf8(s.name))->setGeometry(pixel(s));
     }
-    const double k = faktor_ / layout::twips_pro_pixel;
-    setFixedSize(static_cast<int>(std::ceil(layout::fenster_breite * k)),
-                 static_cast<int>(std::ceil(layout::fenster_hoehe * k)));
+    setFixedSize(layout::fenster_breite_pixel(faktor_ * k), layout::fenster_hoehe_pixel(faktor_ * k));
 }
 
 // A number cut short reads as another number: the result grows to the right
 // as far as the window's margin, and what is still too long is elided in the
 // middle, the whole number in its tooltip.
 void FrmFlockenlinie::ergebnis_zeigen(const QString& text) {
-    const auto& s = eintrag("lbl_ergebnis");
-    const QRect platz = pixel(s);
-    const int rand = static_cast<int>(std::floor(layout::rechter_rand * faktor_ / layout::twips_pro_pixel));
-    const int hoechstens = rand - platz.x();
-
+    const auto& s = layout::eintrag("lbl_ergebnis");
     lbl_ergebnis->setText(text);
     lbl_ergebnis->setToolTip({});
-    int breite = lbl_ergebnis->sizeHint().width();
-    if (breite > hoechstens) {
-        const int innen = hoechstens - (breite - lbl_ergebnis->fontMetrics().horizontalAdvance(text));
-        lbl_ergebnis->setText(lbl_ergebnis->fontMetrics().elidedText(text, Qt::ElideMiddle, innen));
+    const int rahmen = lbl_ergebnis->sizeHint().width() - lbl_ergebnis->fontMetrics().horizontalAdvance(text);
+    const auto platz = layout::ergebnis_breite(s, faktor_ / layout::twips_pro_pixel, lbl_ergebnis->sizeHint().width());
+    if (platz.kuerzen) {
+        lbl_ergebnis->setText(lbl_ergebnis->fontMetrics().elidedText(text, Qt::ElideMiddle, platz.breite - rahmen));
         lbl_ergebnis->setToolTip(text);
-        breite = hoechstens;
     }
-    lbl_ergebnis->resize(std::max(platz.width(), breite), platz.height());
+    lbl_ergebnis->resize(platz.breite, pixel(s).height());
 }
 
-// The calculate command: judge and compute, keep what the outcome allows,
-// then answer with a message or the level.
+// The calculate command: read both boxes, let the command decide, keep what
+// it allows, then the message, then the one control it names.
 void FrmFlockenlinie::berechnen() {
     const QString temperatur = txt_temperatur->text();
     const QString geo = txt_geo->text();
+    const Antwort antwort = befehl_berechnen(temperatur.toStdString(), geo.toStdString(), format_);
 
-    Berechnungsausgang ausgang;
-    try {
-        ausgang = ergebnis_berechnen(temperatur.toStdString(), geo.toStdString(), format_);
-    } catch (const Rechenfehler&) {
-        // Beyond the range of a double there is no level; the user keeps the
-        // window and can correct the inputs.
-        str_temperatur = temperatur;
-        str_geo = geo;
-        meldung_(this, meldung_nicht_moeglich);
-        return;
+    if (antwort.str_temperatur) str_temperatur = temperatur;
+    if (antwort.str_geo) str_geo = geo;
+    if (antwort.var_ergebnis) var_ergebnis = *antwort.var_ergebnis;
+    if (!antwort.meldung.empty()) {
+        meldung_(this, QString::fromUtf8(antwort.meldung.data(), static_cast<qsizetype>(antwort.meldung.size())));
     }
-
-    switch (ausgang.art) {
-        case Ausgangsart::temperatur_keine_zahl:
-            meldung_(this, meldung_keine_zahl);
-            txt_temperatur->clear();
-            break;
-        case Ausgangsart::geo_keine_zahl:
-            str_temperatur = temperatur;
-            meldung_(this, meldung_keine_zahl);
-            txt_geo->clear();
-            break;
-        case Ausgangsart::ausserhalb_bereich:
-            str_temperatur = temperatur;
-            str_geo = geo;
-            var_ergebnis = ausgang.wert;
-            meldung_(this, meldung_nicht_moeglich);
-            ergebnis_zeigen({});
-            break;
-        case Ausgangsart::ok:
-            str_temperatur = temperatur;
-            str_geo = geo;
-            var_ergebnis = ausgang.wert;
-            ergebnis_zeigen(QString::fromStdString(ausgang.anzeige));
-            break;
+    switch (antwort.ziel) {
+        case Ziel::keines: break;
+        case Ziel::txt_temperatur: txt_temperatur->clear(); break;
+        case Ziel::txt_geo: txt_geo->clear(); break;
+        case Ziel::lbl_ergebnis: ergebnis_zeigen(QString::fromStdString(antwort.text)); break;
     }
 }
 

@@ -4,7 +4,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "berechnung.hpp"
+#include "zahlformat.hpp"
 #include "layout.hpp"
 #include "meldung.hpp"
 

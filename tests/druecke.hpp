@@ -1,0 +1,36 @@
+#pragma once
+
+// Presses of "Berechnen" that every window must answer alike, in German.
+// Before each, the window has shown 1575 for 2,5 and 1500; afterwards it
+// stands as the row says. Texts are UTF-8.
+
+namespace flockenlinie::test {
+
+struct Druck {
+    const char* temperatur;
+    const char* geo;
+    const char* meldung;  // nullptr: no message
+    const char* txt_temperatur;
+    const char* txt_geo;
+    const char* lbl_ergebnis;
+    const char* str_temperatur;
+    const char* str_geo;
+    double var_ergebnis;
+};
+
+inline constexpr const char* keine_zahl = "Bitte geben Sie eine Zahl ein!";
+inline constexpr const char* nicht_moeglich = "Berechnung nicht möglich!";
+
+inline constexpr Druck druecke[] = {
+    // Both empty: one message, for the temperature; the height box untouched.
+    {"", "", keine_zahl, "", "", "1575", "2,5", "1500", 1575},
+    {"abc", "1500", keine_zahl, "", "1500", "1575", "2,5", "1500", 1575},
+    {"5", "x", keine_zahl, "5", "", "1575", "5", "1500", 1575},
+    {"-10", "1500", nicht_moeglich, "-10", "1500", "", "-10", "1500", -300},
+    {"-7,9", "1500,3", nullptr, "-7,9", "1500,3", "15,3", "-7,9", "1500,3", 15.299999999999955},
+    // Beyond the range of a double: a message, the result as it was, and the
+    // window carries on.
+    {"1,3E306", "0", nicht_moeglich, "1,3E306", "0", "1575", "1,3E306", "0", 1575},
+};
+
+}  // namespace flockenlinie::test

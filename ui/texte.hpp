@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+// What the window says to its user, in UTF-8; every window shows these.
+
+namespace flockenlinie::texte {
+
+inline constexpr std::string_view fenster_titel = "Flockenlinie";
+inline constexpr std::string_view meldung_titel = "Achtung!";
+inline constexpr std::string_view keine_zahl = "Bitte geben Sie eine Zahl ein!";
+inline constexpr std::string_view nicht_moeglich = "Berechnung nicht möglich!";
+
+}  // namespace flockenlinie::texte
