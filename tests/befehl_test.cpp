@@ -44,8 +44,11 @@ INSTANTIATE_TEST_SUITE_P(Ausgaenge, Befehl, testing::Values(
     Fall{"60", "1300", true, true, 10000.0, nicht_moeglich, Ziel::lbl_ergebnis, ""},
     Fall{"-8", "1500", true, true, 0.0, "", Ziel::lbl_ergebnis, "0"},
     Fall{"2,5", "1500", true, true, 1575.0, "", Ziel::lbl_ergebnis, "1575"},
+    // Beyond the range of a double, in the temperature term or in the sum.
     Fall{"1,3E306", "0", true, true, std::nullopt, nicht_moeglich, Ziel::keines, ""},
-    Fall{"1E306", "1,7E308", true, true, std::nullopt, nicht_moeglich, Ziel::keines, ""}));
+    Fall{"-1,3E306", "0", true, true, std::nullopt, nicht_moeglich, Ziel::keines, ""},
+    Fall{"1E306", "1,7E308", true, true, std::nullopt, nicht_moeglich, Ziel::keines, ""},
+    Fall{"-1E306", "-1,7E308", true, true, std::nullopt, nicht_moeglich, Ziel::keines, ""}));
 
 }  // namespace
 }  // namespace flockenlinie
