@@ -40,6 +40,8 @@ private:
     void anlegen();
     void anordnen();
     void ergebnis_zeigen(const QString& text);
+    void ergebnis_auswaehlbar(bool ja);
+    bool eventFilter(QObject* ziel, QEvent* e) override;
 
     QLabel* lbl_oben = nullptr;
     QLabel* lbl_temperatur = nullptr;
