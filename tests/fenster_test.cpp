@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "frm_flockenlinie.hpp"
@@ -149,6 +152,42 @@ TEST_F(Fenster, TextfelderOhneLaengengrenze) {
     EXPECT_EQ(box("txt_temperatur")->text().size(), lang.size());
 }
 
+// The mouse selects the result and copies it, with Ctrl+C wherever the focus
+// is (a box's own selection comes first) or by its German context menu; the
+// result never takes the focus.
+TEST_F(Fenster, ErgebnisLaesstSichKopieren) {
+    rechnen("2,5", "1500");
+    QLabel* ergebnis = label("lbl_ergebnis");
+    const auto kopiere_mit_menue = [&] {
+        QContextMenuEvent ereignis(QContextMenuEvent::Mouse, QPoint(5, 5), ergebnis->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(ergebnis, &ereignis);
+        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menue, nullptr);
+        for (QAction* a : menue->actions()) {
+            if (a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0) == "Kopieren") a->trigger();
+        }
+        menue->close();
+    };
+    const std::vector<std::pair<QWidget*, std::function<void()>>> wege{
+        {knopf(), [&] { QTest::keyClick(knopf(), Qt::Key_C, Qt::ControlModifier); }},
+        {box("txt_geo"), [&] { QTest::keyClick(box("txt_geo"), Qt::Key_C, Qt::ControlModifier); }},
+        {box("txt_geo"), kopiere_mit_menue},
+    };
+    for (const auto& [fokus_vorher, kopieren] : wege) {
+        SCOPED_TRACE(fokus_vorher->objectName().toStdString());
+        QGuiApplication::clipboard()->clear();
+        fokus_vorher->setFocus();
+        QTest::mouseDClick(ergebnis, Qt::LeftButton, {}, QPoint(10, ergebnis->height() / 2));
+        ASSERT_EQ(ergebnis->selectedText(), "1575");
+        kopieren();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "1575");
+        EXPECT_EQ(fokus(), fokus_vorher);
+    }
+    box("txt_geo")->selectAll();  // the box's own selection
+    QTest::keyClick(box("txt_geo"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1500");
+}
+
 // ---- Keys and focus -----------------------------------------------------
 
 TEST_F(Fenster, FokusUndTabReihenfolge) {
@@ -257,7 +296,9 @@ INSTANTIATE_TEST_SUITE_P(Gebietsschemata, FensterGebietsschema, testing::Values(
     Gebietsschema{"de_DE", test::deutsch, "-7,9", "1.500,3", "15,3"},
     Gebietsschema{"de_CH", test::schweiz, "-7.9", "1\u2019500.3", "15.3"},
     Gebietsschema{"en_US", test::usa, "-7.9", "1,500.3", "15.3"},
-    Gebietsschema{"fr_FR", test::frankreich, "-7,9", "1\u202F500,3", "15,3"}));
+    Gebietsschema{"fr_FR", test::frankreich, "-7,9", "1\u202F500,3", "15,3"},
+    // No locale set: numbers as the window's language writes them.
+    Gebietsschema{"C", test::deutsch, "2,5", "1.500", "1575"}));
 
 }  // namespace
 }  // namespace flockenlinie

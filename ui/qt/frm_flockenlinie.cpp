@@ -1,12 +1,15 @@
 #include "frm_flockenlinie.hpp"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionFrame>
@@ -35,11 +38,18 @@ QFont ueberschrift_schrift() {
     return f;
 }
 
+}  // namespace
+
 // The result, framed as the style frames a text box, so that both look alike
-// and stay crisp at every scaling.
+// and stay crisp at every scaling. Its context menu copies what the mouse
+// selected, or else the whole number, also where the field shows it shortened.
 class Ergebnisfeld : public QLabel {
 public:
     explicit Ergebnisfeld(QWidget* eltern) : QLabel(eltern) {}
+
+    QString zahl;  // the whole number shown, or empty
+
+    QString kopiertext() const { return hasSelectedText() ? selectedText() : zahl; }
 
 protected:
     void paintEvent(QPaintEvent* e) override {
@@ -54,9 +64,18 @@ protected:
         }
         QLabel::paintEvent(e);
     }
-};
 
-}  // namespace
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        auto* menue = new QMenu(this);
+        menue->setAttribute(Qt::WA_DeleteOnClose);
+        // In Qt's own words, as in the text boxes' menus.
+        QAction* kopieren = menue->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), this,
+                                             [this] { QGuiApplication::clipboard()->setText(kopiertext()); });
+        kopieren->setShortcut(QKeySequence::Copy);
+        kopieren->setEnabled(!zahl.isEmpty());
+        menue->popup(e->globalPos());
+    }
+};
 
 // Where no locale is set (the C or POSIX locale of minimal systems and bare
 // terminals) numbers are written as the window's language writes them.
@@ -125,7 +144,7 @@ void FrmFlockenlinie::anlegen() {
     txt_temperatur = findChild<QLineEdit*>(QStringLiteral("txt_temperatur"));
     txt_geo = findChild<QLineEdit*>(QStringLiteral("txt_geo"));
     cmd_berechnen = findChild<QPushButton*>(QStringLiteral("cmd_berechnen"));
-    lbl_ergebnis = findChild<QLabel*>(QStringLiteral("lbl_ergebnis"));
+    lbl_ergebnis = findChild<Ergebnisfeld*>(QStringLiteral("lbl_ergebnis"));
 
     lbl_oben->setFont(ueberschrift_schrift());
 
@@ -154,7 +173,7 @@ bool FrmFlockenlinie::eventFilter(QObject* ziel, QEvent* e) {
         lbl_ergebnis->hasSelectedText()) {
         const auto* box = qobject_cast<QLineEdit*>(ziel);
         if (!box || !box->hasSelectedText()) {
-            QGuiApplication::clipboard()->setText(lbl_ergebnis->selectedText());
+            QGuiApplication::clipboard()->setText(lbl_ergebnis->kopiertext());
             return true;
         }
     }
@@ -191,6 +210,7 @@ void FrmFlockenlinie::ergebnis_zeigen(const QString& text) {
     lbl_ergebnis->setText(text);
     lbl_ergebnis->setToolTip({});
     lbl_ergebnis->setAccessibleName(text);
+    lbl_ergebnis->zahl = text;
     ergebnis_auswaehlbar(true);
     const int rahmen = lbl_ergebnis->sizeHint().width() - lbl_ergebnis->fontMetrics().horizontalAdvance(text);
     const auto platz = layout::ergebnis_breite(s, faktor_ / layout::twips_pro_pixel, lbl_ergebnis->sizeHint().width());
