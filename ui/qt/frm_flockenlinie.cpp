@@ -59,7 +59,6 @@ protected:
             rahmen.initFrom(this);
             rahmen.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &rahmen, this);
             rahmen.state |= QStyle::State_Sunken;
-            rahmen.state &= ~QStyle::State_HasFocus;
             style()->drawPrimitive(QStyle::PE_PanelLineEdit, &rahmen, &maler, this);
         }
         QLabel::paintEvent(e);
@@ -106,9 +105,9 @@ void FrmFlockenlinie::anlegen() {
         switch (s.klasse) {
             case layout::Klasse::Label: {
                 auto* l = std::string_view(s.name) == "lbl_ergebnis" ? new Ergebnisfeld(this) : new QLabel(this);
+                l->setTextFormat(Qt::PlainText);
                 l->setText(text);
                 l->setFocusPolicy(Qt::NoFocus);
-                l->setTextFormat(Qt::PlainText);
                 w = l;
                 break;
             }
@@ -155,8 +154,8 @@ void FrmFlockenlinie::anlegen() {
     // The result reads as a read-only output field, its text placed as in a
     // text box. The mouse may select it to copy it, but it never takes the
     // focus. A screen reader hears its caption with it.
-    const int rand = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;  // as a text box's
-    lbl_ergebnis->setContentsMargins(rand, 0, rand, 0);
+    const int innen = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;  // as a text box's
+    lbl_ergebnis->setContentsMargins(innen, 0, innen, 0);
     ergebnis_auswaehlbar(true);
     lbl_ergebnis->setAccessibleDescription(lbl_Schneefall->text());
 }
@@ -203,8 +202,8 @@ void FrmFlockenlinie::anordnen() {
 
 // A number cut short reads as another number: the result grows to the right
 // as far as the window's margin, and what is still too long is elided in the
-// middle, the whole number in its tooltip and its accessible name, and not
-// offered for copying.
+// middle, the whole number in its tooltip and its accessible name; the mouse
+// cannot select a part of it then, and its context menu copies it whole.
 void FrmFlockenlinie::ergebnis_zeigen(const QString& text) {
     const auto& s = layout::eintrag("lbl_ergebnis");
     lbl_ergebnis->setText(text);
