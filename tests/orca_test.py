@@ -22,7 +22,6 @@ ordner = tempfile.TemporaryDirectory()
 laufzeit = os.path.join(ordner.name, "laufzeit")
 os.mkdir(laufzeit, 0o700)
 env = dict(os.environ, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8", HOME=ordner.name, XDG_RUNTIME_DIR=laufzeit,
-           XDG_CONFIG_HOME=ordner.name, XDG_DATA_HOME=ordner.name, XDG_CACHE_HOME=ordner.name,
            GSETTINGS_BACKEND="memory", SPEECHD_CMD="/bin/false", QT_QPA_PLATFORM="xcb")
 
 
@@ -33,14 +32,11 @@ protokoll = bytearray()
 
 
 def mitlesen():
-    while True:
-        try:
-            block = os.read(leser, 65536)
-        except OSError:
-            return
-        if not block:
-            return
-        protokoll.extend(block)
+    try:
+        while block := os.read(leser, 65536):
+            protokoll.extend(block)
+    except OSError:  # Orca has ended
+        pass
 
 
 def gesagt():
@@ -65,7 +61,7 @@ def warte_auf(ab, erwartet, sekunden=10.0):
 
 def tasten(*was):
     for w in was:
-        if w == "fenster":  # a desktop gives the focus back after a message box; Xvfb alone does not
+        if w == "fenster":  # a desktop focuses it, and again after a message box; Xvfb alone does not
             subprocess.run(["xdotool", "windowfocus", "--sync", str(fenster)], check=True, env=env)
         elif w.startswith("="):
             subprocess.run(["xdotool", "type", "--delay", "30", "--", w[1:]], check=True, env=env)
@@ -84,12 +80,11 @@ try:
     anzeige.beobachten()
     prozess = subprocess.Popen([programm], env=env)
     fenster, _ = anzeige.warte_auf_fenster()
-    subprocess.run(["xdotool", "windowfocus", "--sync", str(fenster)], check=True, env=env)
-    warte_auf(0, ["Flockenlinie Rahmen.", "Temp. auf 850 hPa °C: Text."])
 
     ergebnis = "Benachrichtigung Schneefall m: 1575."
     schritte = [
         # keys, what Orca must say after them
+        (["fenster"], ["Flockenlinie Rahmen.", "Temp. auf 850 hPa °C: Text."]),
         (["=2,5", "Tab", "=1500", "alt+e"], [ergebnis]),
         (["alt+e"], [ergebnis]),
         (["shift+Tab", "=abc", "alt+e"], ["Alarm Achtung!", "Bitte geben Sie eine Zahl ein!", "OK Druckknopf."]),
