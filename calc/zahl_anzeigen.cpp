@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -52,8 +53,12 @@ Ziffern wissenschaftlich(double wert, std::optional<int> genauigkeit) {
 // value's own 15-digit rounding when there are no more than 15 of them, and
 // round to it when there are more, unless what is cut off is exactly one half:
 // only the exact binary value can settle that tie, and printing with a fixed
-// precision (about twice as slow) does.
+// precision (about twice as slow) does. Below the smallest normal double the
+// doubles lie farther apart than a 15th digit, so that the shortest digits
+// say less than the value holds (1E-314 is 9.99999999963881E-315): there too
+// the digits are printed from the exact value.
 Ziffern runden(double wert) {
+    if (std::fabs(wert) < std::numeric_limits<double>::min()) return wissenschaftlich(wert, stellen - 1);
     Ziffern z = wissenschaftlich(wert, std::nullopt);
     if (z.anzahl <= stellen) return z;
 

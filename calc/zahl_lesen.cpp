@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace flockenlinie {
@@ -30,26 +31,22 @@ bool gleich(std::string_view a, std::string_view b) { return a.size() == b.size(
 
 bool ist_gruppenleerzeichen(std::string_view s) { return gleich(s, " ") || gleich(s, nbsp) || gleich(s, schmales_nbsp); }
 
-// The separators that count as grouping for this format: none when the format
-// has none (or the same as its decimal separator), any of the three spaces
-// for a space, the typewriter apostrophe besides U+2019, else just the one.
+// The separators that count as grouping for this format: any of the three
+// spaces in every format (a space is never a decimal separator, and DIN 5008
+// groups with one), the format's own separator (unless it is none or the
+// decimal separator), and the typewriter apostrophe besides U+2019.
 struct Gruppentrenner {
-    std::array<std::string_view, 3> varianten{};
+    std::array<std::string_view, 5> varianten{};
     std::size_t anzahl = 0;
 
     explicit Gruppentrenner(const Zahlformat& format) {
-        const std::string_view g = format.gruppentrenner;
-        if (g.empty() || g == format.dezimaltrenner) return;
-        if (ist_gruppenleerzeichen(g)) {
-            varianten = {" ", nbsp, schmales_nbsp};
-            anzahl = 3;
-        } else if (gleich(g, hochkomma)) {
-            varianten = {hochkomma, "'", {}};
-            anzahl = 2;
-        } else {
-            varianten[0] = g;
-            anzahl = 1;
+        for (const std::string_view leer : {std::string_view(" "), nbsp, schmales_nbsp}) {
+            if (!gleich(leer, format.dezimaltrenner)) varianten[anzahl++] = leer;
         }
+        const std::string_view g = format.gruppentrenner;
+        if (g.empty() || g == format.dezimaltrenner || ist_gruppenleerzeichen(g)) return;
+        varianten[anzahl++] = g;
+        if (gleich(g, hochkomma)) varianten[anzahl++] = "'";
     }
 };
 

@@ -17,8 +17,9 @@ namespace flockenlinie {
 //   sign      + - or U+2212, directly before the mantissa
 //   mantissa  ASCII digits with at most one decimal separator and at least
 //             one digit; the integer part may be grouped (1 to 3 digits, then
-//             groups of exactly 3). A space-like grouping separator accepts
-//             any of U+0020, U+00A0, U+202F; U+2019 accepts U+0027 as well.
+//             groups of exactly 3) by the format's grouping separator or by
+//             any of U+0020, U+00A0, U+202F, whatever the format; U+2019
+//             accepts U+0027 as well.
 //   exponent  E or e, a sign or none, one or more digits
 //
 // The value is the decimal value rounded correctly to the nearest double.

@@ -1,6 +1,7 @@
 """The real program in a real window on Xvfb: it appears with its title and
-a fixed size, takes typing and Alt+E, and closing it by its close box ends
-the process at once with status 0, uncalculated texts and all."""
+a fixed size, takes typing and Alt+E, its message box is titled "Achtung!"
+alone, and closing it by its close box ends the process at once with status
+0, uncalculated texts and all."""
 
 import os
 import subprocess
@@ -10,6 +11,13 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tools"))
 from x11 import Anzeige  # noqa: E402
 
+
+def titel(fenster):
+    """The title a window manager shows (the window's own, in UTF-8)."""
+    return subprocess.run(["xdotool", "getwindowname", str(fenster)],
+                          capture_output=True, text=True, check=True).stdout.rstrip("\n")
+
+
 programm = sys.argv[1]
 env = dict(os.environ, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8", QT_QPA_PLATFORM="xcb")
 anzeige = Anzeige()
@@ -18,10 +26,10 @@ prozess = subprocess.Popen([programm], env=env)
 fehler = []
 try:
     fenster, _ = anzeige.warte_auf_fenster()
-    xprop = subprocess.run(["xprop", "-id", str(fenster), "WM_NAME", "WM_NORMAL_HINTS"],
+    xprop = subprocess.run(["xprop", "-id", str(fenster), "WM_NORMAL_HINTS"],
                            capture_output=True, text=True, check=True).stdout
-    if 'WM_NAME(STRING) = "Flockenlinie"' not in xprop and 'WM_NAME(UTF8_STRING) = "Flockenlinie"' not in xprop:
-        fehler.append("Titel: " + xprop)
+    if titel(fenster) != "Flockenlinie":
+        fehler.append("Titel: " + titel(fenster))
     mindest = [z for z in xprop.splitlines() if "minimum size" in z]
     hoechst = [z for z in xprop.splitlines() if "maximum size" in z]
     if not mindest or not hoechst or mindest[0].split(":")[1] != hoechst[0].split(":")[1]:
@@ -30,7 +38,12 @@ try:
     time.sleep(0.3)
     subprocess.run(["xdotool", "windowfocus", "--sync", str(fenster)], check=True)
     subprocess.run(["xdotool", "type", "--delay", "20", "2,5"], check=True)
-    subprocess.run(["xdotool", "key", "Tab", "alt+e", "Tab", "Tab"], check=True)
+    subprocess.run(["xdotool", "key", "Tab", "alt+e"], check=True)
+    meldung, _ = anzeige.warte_auf_fenster(5)  # no height: "Bitte geben Sie eine Zahl ein!"
+    if titel(meldung) != "Achtung!":
+        fehler.append("Titel der Meldung: " + titel(meldung))
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    subprocess.run(["xdotool", "windowfocus", "--sync", str(fenster)], check=True)
     subprocess.run(["xdotool", "type", "--delay", "20", "noch nicht gerechnet"], check=True)
     time.sleep(0.3)
     if prozess.poll() is not None:

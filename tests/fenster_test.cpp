@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "frm_flockenlinie.hpp"
@@ -21,6 +24,9 @@
 
 namespace flockenlinie {
 namespace {
+
+// A menu entry as the user reads it: no access key marks, no shortcut.
+QString menuetext(const QAction* a) { return a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0); }
 
 // What the window said, and how it stood at that moment.
 struct Meldung {
@@ -149,6 +155,40 @@ TEST_F(Fenster, TextfelderOhneLaengengrenze) {
     EXPECT_EQ(box("txt_temperatur")->text().size(), lang.size());
 }
 
+// The mouse selects the result and copies it, with Ctrl+C wherever the focus
+// is (a box's own selection comes first) or by its German context menu; the
+// result never takes the focus.
+TEST_F(Fenster, ErgebnisLaesstSichKopieren) {
+    rechnen("2,5", "1500");
+    QLabel* ergebnis = label("lbl_ergebnis");
+    const auto kopiere_mit_menue = [&] {
+        QContextMenuEvent ereignis(QContextMenuEvent::Mouse, QPoint(5, 5), ergebnis->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(ergebnis, &ereignis);
+        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menue, nullptr);
+        for (QAction* a : menue->actions()) {
+            if (menuetext(a) == "Kopieren") a->trigger();
+        }
+        menue->close();
+    };
+    // Where the focus is, and whether by the menu or by Ctrl+C.
+    const std::vector<std::pair<QWidget*, bool>> wege{{knopf(), false}, {box("txt_geo"), false}, {box("txt_geo"), true}};
+    for (const auto& [fokus_vorher, mit_menue] : wege) {
+        SCOPED_TRACE(fokus_vorher->objectName().toStdString());
+        QGuiApplication::clipboard()->clear();
+        fokus_vorher->setFocus();
+        QTest::mouseDClick(ergebnis, Qt::LeftButton, {}, QPoint(10, ergebnis->height() / 2));
+        ASSERT_EQ(ergebnis->selectedText(), "1575");
+        if (mit_menue) kopiere_mit_menue();
+        else QTest::keyClick(fokus_vorher, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "1575");
+        EXPECT_EQ(fokus(), fokus_vorher);
+    }
+    box("txt_geo")->selectAll();  // the box's own selection
+    QTest::keyClick(box("txt_geo"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1500");
+}
+
 // ---- Keys and focus -----------------------------------------------------
 
 TEST_F(Fenster, FokusUndTabReihenfolge) {
@@ -224,7 +264,7 @@ TEST(Programm, QtsEigeneTexteSindDeutsch) {
     QLineEdit box;
     std::unique_ptr<QMenu> menue(box.createStandardContextMenu());
     QStringList texte;
-    for (const QAction* a : menue->actions()) texte << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    for (const QAction* a : menue->actions()) texte << menuetext(a);
     EXPECT_TRUE(texte.contains("Rückgängig")) << texte.join(", ").toStdString();
     EXPECT_TRUE(texte.contains("Ausschneiden"));
     EXPECT_TRUE(texte.contains("Einfügen"));
@@ -257,7 +297,9 @@ INSTANTIATE_TEST_SUITE_P(Gebietsschemata, FensterGebietsschema, testing::Values(
     Gebietsschema{"de_DE", test::deutsch, "-7,9", "1.500,3", "15,3"},
     Gebietsschema{"de_CH", test::schweiz, "-7.9", "1\u2019500.3", "15.3"},
     Gebietsschema{"en_US", test::usa, "-7.9", "1,500.3", "15.3"},
-    Gebietsschema{"fr_FR", test::frankreich, "-7,9", "1\u202F500,3", "15,3"}));
+    Gebietsschema{"fr_FR", test::frankreich, "-7,9", "1\u202F500,3", "15,3"},
+    // No locale set: numbers as the window's language writes them.
+    Gebietsschema{"C", test::deutsch, "2,5", "1.500", "1575"}));
 
 }  // namespace
 }  // namespace flockenlinie

@@ -4,13 +4,13 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
 
 #include "formate.hpp"
-#include "zahl_lesen.hpp"
 
 namespace flockenlinie {
 namespace {
@@ -50,7 +50,11 @@ INSTANTIATE_TEST_SUITE_P(OhneExponent, ZahlAnzeigen, testing::Values(
     Anzeige{0.00001, deutsch, "0,00001"},
     Anzeige{0.0001, deutsch, "0,0001"},
     Anzeige{1.25e-7, deutsch, "0,000000125"},
-    Anzeige{1e20, deutsch, "100000000000000000000"}));
+    Anzeige{1e20, deutsch, "100000000000000000000"},
+    // Below the smallest normal double, the digits of the exact value.
+    Anzeige{1e-314, deutsch, "0," + std::string(314, '0') + "999999999963881"},
+    Anzeige{9.8813129168249309e-324, deutsch, "0," + std::string(323, '0') + "988131291682493"},
+    Anzeige{-4.9406564584124654e-324, deutsch, "-0," + std::string(323, '0') + "494065645841247"}));
 
 INSTANTIATE_TEST_SUITE_P(Formate, ZahlAnzeigen, testing::Values(
     Anzeige{15.3, test::usa, "15.3"},
@@ -73,18 +77,31 @@ TEST(ZahlAnzeigen, WiePrintfImUeblichenBereich) {
     }
 }
 
-// At every magnitude the text reads back to the double nearest to the value
-// rounded to 15 digits.
-TEST(ZahlAnzeigen, LiestSichAlsDie15StelligeRundung) {
+// printf's %.14e (the 15-digit rounding of the exact binary value) written
+// out without exponent, trailing zeros or a trailing separator, in German.
+std::string wie_printf(double wert) {
+    char e[64];  // "d.dddddddddddddde-XXX"
+    std::snprintf(e, sizeof e, "%.14e", std::fabs(wert));
+    std::string ziffern = e[0] + std::string(e + 2, 14);
+    ziffern.erase(ziffern.find_last_not_of('0') + 1);
+    const int exponent = std::atoi(e + 17);
+    const std::string vorzeichen = std::signbit(wert) ? "-" : "";
+    if (exponent < 0) return vorzeichen + "0," + std::string(-exponent - 1, '0') + ziffern;
+    const auto ganz = static_cast<std::size_t>(exponent) + 1;
+    if (ziffern.size() <= ganz) return vorzeichen + ziffern + std::string(ganz - ziffern.size(), '0');
+    return vorzeichen + ziffern.substr(0, ganz) + "," + ziffern.substr(ganz);
+}
+
+// At every magnitude, subnormals included, the text is printf's rounding.
+TEST(ZahlAnzeigen, Ist15StelligeRundungWiePrintf) {
     std::mt19937_64 zufall(15);
     for (int i = 0; i < 100'000; ++i) {
         double wert;
-        do wert = std::bit_cast<double>(zufall()); while (!std::isfinite(wert) || wert == 0);
-        char gerundet[64];
-        std::snprintf(gerundet, sizeof gerundet, "%.14e", wert);
-        const std::string text = zahl_anzeigen(wert, deutsch);
-        ASSERT_EQ(text.find_first_of("eE"), std::string::npos) << text;
-        ASSERT_EQ(zahl_lesen(text, deutsch), std::strtod(gerundet, nullptr)) << text;
+        do {
+            const std::uint64_t bits = zufall();
+            wert = std::bit_cast<double>(i % 4 ? bits : bits & 0x800F'FFFF'FFFF'FFFF);  // a quarter subnormal
+        } while (!std::isfinite(wert) || wert == 0);
+        ASSERT_EQ(zahl_anzeigen(wert, deutsch), wie_printf(wert));
     }
 }
 

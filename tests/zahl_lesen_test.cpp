@@ -44,6 +44,9 @@ INSTANTIATE_TEST_SUITE_P(Deutsch, ZahlLesenAngenommen, testing::Values(
     Angenommen{"0,1", &deutsch, 0.1},
     Angenommen{"1.500,5", &deutsch, 1500.5},
     Angenommen{"12.345.678,9", &deutsch, 12345678.9},
+    // Spaces group in every format, as DIN 5008 writes large numbers.
+    Angenommen{"1 500", &deutsch, 1500},
+    Angenommen{"12\u00A0345\u202F678,9", &deutsch, 12345678.9},
     Angenommen{"0.500", &deutsch, 500},
     Angenommen{"1.500,", &deutsch, 1500},
     Angenommen{"\u22128", &deutsch, -8},
@@ -63,12 +66,14 @@ INSTANTIATE_TEST_SUITE_P(Deutsch, ZahlLesenAngenommen, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Schweiz, ZahlLesenAngenommen, testing::Values(
     Angenommen{"1\u2019500.25", &schweiz, 1500.25},
     Angenommen{"1'500", &schweiz, 1500},
-    Angenommen{"1'234\u2019567", &schweiz, 1234567}));
+    Angenommen{"1'234\u2019567", &schweiz, 1234567},
+    Angenommen{"1 500", &schweiz, 1500}));
 
 INSTANTIATE_TEST_SUITE_P(Usa, ZahlLesenAngenommen, testing::Values(
     Angenommen{"1,500.5", &usa, 1500.5},
     Angenommen{"-1,000,000", &usa, -1e6},
-    Angenommen{".5e1", &usa, 5}));
+    Angenommen{".5e1", &usa, 5},
+    Angenommen{"-1\u202F500.5", &usa, -1500.5}));
 
 INSTANTIATE_TEST_SUITE_P(Frankreich, ZahlLesenAngenommen, testing::Values(
     Angenommen{"1\u202F500,3", &frankreich, 1500.3},
@@ -108,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Deutsch, ZahlLesenAbgelehnt, testing::Values(
     Abgelehnt{"1..000", &deutsch},
     Abgelehnt{"1.000.", &deutsch},
     Abgelehnt{"1,500.000", &deutsch},
-    Abgelehnt{"1 500", &deutsch},
+    Abgelehnt{"1 50", &deutsch},
+    Abgelehnt{"1\u00A05000", &deutsch},
     Abgelehnt{"1,5,5", &deutsch},
     // Signs: one, directly before the digits.
     Abgelehnt{"- 5", &deutsch},
@@ -143,7 +149,6 @@ INSTANTIATE_TEST_SUITE_P(Deutsch, ZahlLesenAbgelehnt, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Andere, ZahlLesenAbgelehnt, testing::Values(
     Abgelehnt{"2,5", &schweiz},
     Abgelehnt{"1\u2019" "50", &schweiz},
-    Abgelehnt{"1 500", &schweiz},
     Abgelehnt{"2,5", &usa},
     Abgelehnt{"1,5", &usa},
     Abgelehnt{"1.500,5", &usa},
@@ -156,6 +161,7 @@ TEST(ZahlLesen, FormatOhneGruppentrennerKenntKeineGruppen) {
     const Zahlformat ohne{",", ""};
     EXPECT_EQ(zahl_lesen("1500,5", ohne), 1500.5);
     EXPECT_FALSE(zahl_lesen("1.500", ohne));
+    EXPECT_EQ(zahl_lesen("1 500,5", ohne), 1500.5) << "spaces group in every format";
 }
 
 TEST(ZahlLesen, MehrbyteDezimaltrenner) {
@@ -176,8 +182,8 @@ TEST(ZahlLesen, LangeTexte) {
 }
 
 // Random doubles of every magnitude, written by hand in each format the way a
-// user might (grouped or not, fixed or exponent, any minus, blanks around),
-// read back to the same double.
+// user might (grouped by the format's separator or a space, or not, fixed or
+// exponent, any minus, blanks around), read back to the same double.
 std::string schreiben(double wert, const Zahlformat& format, std::mt19937_64& zufall) {
     const bool wissenschaftlich = zufall() % 2 == 0;
     char puffer[400];
@@ -191,9 +197,11 @@ std::string schreiben(double wert, const Zahlformat& format, std::mt19937_64& zu
     std::string text(zufall() % 3, ' ');
     if (std::signbit(wert)) text += zufall() % 2 ? "-" : "\u2212";
     else if (zufall() % 2) text += '+';
-    const bool gruppieren = !format.gruppentrenner.empty() && zufall() % 2;
+    constexpr std::string_view leerzeichen[] = {" ", "\u00A0", "\u202F"};
+    const std::string_view trenner = zufall() % 3 ? std::string_view(format.gruppentrenner) : leerzeichen[zufall() % 3];
+    const bool gruppieren = !trenner.empty() && zufall() % 2;
     for (std::size_t i = 0; i < ganz.size(); ++i) {
-        if (gruppieren && i > 0 && (ganz.size() - i) % 3 == 0) text += format.gruppentrenner;
+        if (gruppieren && i > 0 && (ganz.size() - i) % 3 == 0) text += trenner;
         text += ganz[i];
     }
     for (const char c : roh.substr(ganz.size())) {

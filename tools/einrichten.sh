@@ -10,6 +10,7 @@ if [ "${1:-}" = test ]; then
     pakete+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3
              xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core locales
              binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file)
+    pakete+=(orca at-spi2-core dbus-daemon)  # the screen reader heard in a test
 fi
 
 als_root=()

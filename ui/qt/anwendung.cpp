@@ -6,12 +6,16 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ansage.hpp"
+
 namespace flockenlinie {
 
 void anwendung_einrichten(QApplication& app) {
+    // No display name: Qt would append it to every window title, and a
+    // message box's title is "Achtung!" alone.
     QApplication::setApplicationName(QStringLiteral("Flockenlinie"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Flockenlinie"));
     QApplication::setApplicationVersion(QStringLiteral(FLOCKENLINIE_VERSION));
+    barrierefreiheit_einrichten();
 
     QIcon symbol;
     symbol.addFile(QStringLiteral(":/symbol/flockenlinie-16.png"), QSize(16, 16));

@@ -1,17 +1,27 @@
 #include "frm_flockenlinie.hpp"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "anordnung.hpp"
+#include "ansage.hpp"
 #include "befehl.hpp"
 #include "texte.hpp"
 
@@ -30,8 +40,47 @@ QFont ueberschrift_schrift() {
 
 }  // namespace
 
+// The result, framed as the style frames a text box, so that both look alike
+// and stay crisp at every scaling. Its context menu copies what the mouse
+// selected, or else the whole number, also where the field shows it shortened.
+class Ergebnisfeld : public QLabel {
+public:
+    explicit Ergebnisfeld(QWidget* eltern) : QLabel(eltern) {}
+
+    QString zahl;  // the whole number shown, or empty
+
+    QString kopiertext() const { return hasSelectedText() ? selectedText() : zahl; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        {
+            QPainter maler(this);
+            QStyleOptionFrame rahmen;
+            rahmen.initFrom(this);
+            rahmen.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &rahmen, this);
+            rahmen.state |= QStyle::State_Sunken;
+            style()->drawPrimitive(QStyle::PE_PanelLineEdit, &rahmen, &maler, this);
+        }
+        QLabel::paintEvent(e);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        auto* menue = new QMenu(this);
+        menue->setAttribute(Qt::WA_DeleteOnClose);
+        // In Qt's own words, as in the text boxes' menus.
+        QAction* kopieren = menue->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), this,
+                                             [this] { QGuiApplication::clipboard()->setText(kopiertext()); });
+        kopieren->setShortcut(QKeySequence::Copy);
+        kopieren->setEnabled(!zahl.isEmpty());
+        menue->popup(e->globalPos());
+    }
+};
+
+// Where no locale is set (the C or POSIX locale of minimal systems and bare
+// terminals) numbers are written as the window's language writes them.
 Zahlformat zahlformat_aus(const QLocale& locale) {
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    const QLocale l = locale.language() == QLocale::C ? QLocale(QLocale::German, QLocale::Germany) : locale;
+    return {l.decimalPoint().toStdString(), l.groupSeparator().toStdString()};
 }
 
 FrmFlockenlinie::FrmFlockenlinie(Zahlformat format, Meldungsanzeige meldung, QWidget* eltern)
@@ -55,9 +104,10 @@ void FrmFlockenlinie::anlegen() {
         const QString text = QString::fromUtf8(s.text);
         switch (s.klasse) {
             case layout::Klasse::Label: {
-                auto* l = new QLabel(text, this);
-                l->setFocusPolicy(Qt::NoFocus);
+                auto* l = std::string_view(s.name) == "lbl_ergebnis" ? new Ergebnisfeld(this) : new QLabel(this);
                 l->setTextFormat(Qt::PlainText);
+                l->setText(text);
+                l->setFocusPolicy(Qt::NoFocus);
                 w = l;
                 break;
             }
@@ -78,7 +128,10 @@ void FrmFlockenlinie::anlegen() {
             }
         }
         w->setObjectName(QString::fromUtf8(s.name));
-        if (w->focusPolicy() != Qt::NoFocus) tabkette.emplace_back(s.tabindex, w);
+        if (w->focusPolicy() != Qt::NoFocus) {
+            tabkette.emplace_back(s.tabindex, w);
+            w->installEventFilter(this);  // Ctrl+C for the result
+        }
     }
     std::ranges::sort(tabkette);
     for (std::size_t i = 1; i < tabkette.size(); ++i) setTabOrder(tabkette[i - 1].second, tabkette[i].second);
@@ -90,7 +143,7 @@ void FrmFlockenlinie::anlegen() {
     txt_temperatur = findChild<QLineEdit*>(QStringLiteral("txt_temperatur"));
     txt_geo = findChild<QLineEdit*>(QStringLiteral("txt_geo"));
     cmd_berechnen = findChild<QPushButton*>(QStringLiteral("cmd_berechnen"));
-    lbl_ergebnis = findChild<QLabel*>(QStringLiteral("lbl_ergebnis"));
+    lbl_ergebnis = findChild<Ergebnisfeld*>(QStringLiteral("lbl_ergebnis"));
 
     lbl_oben->setFont(ueberschrift_schrift());
 
@@ -98,12 +151,32 @@ void FrmFlockenlinie::anlegen() {
     lbl_temperatur->setBuddy(txt_temperatur);
     lbl_geo->setBuddy(txt_geo);
 
-    // The result reads as a read-only output field. Its accessible name stays
-    // its text, so that the number is what a screen reader hears.
-    lbl_ergebnis->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    lbl_ergebnis->setAutoFillBackground(true);
-    lbl_ergebnis->setBackgroundRole(QPalette::Base);
+    // The result reads as a read-only output field, its text placed as in a
+    // text box. The mouse may select it to copy it, but it never takes the
+    // focus. A screen reader hears its caption with it.
+    const int innen = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;  // as a text box's
+    lbl_ergebnis->setContentsMargins(innen, 0, innen, 0);
+    ergebnis_auswaehlbar(true);
     lbl_ergebnis->setAccessibleDescription(lbl_Schneefall->text());
+}
+
+void FrmFlockenlinie::ergebnis_auswaehlbar(bool ja) {
+    lbl_ergebnis->setTextInteractionFlags(ja ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    lbl_ergebnis->setFocusPolicy(Qt::NoFocus);
+}
+
+// Ctrl+C copies what the mouse selected in the result, while the focus stays
+// in a box or on the button; a box's own selection comes first.
+bool FrmFlockenlinie::eventFilter(QObject* ziel, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) &&
+        lbl_ergebnis->hasSelectedText()) {
+        const auto* box = qobject_cast<QLineEdit*>(ziel);
+        if (!box || !box->hasSelectedText()) {
+            QGuiApplication::clipboard()->setText(lbl_ergebnis->kopiertext());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(ziel, e);
 }
 
 QRect FrmFlockenlinie::pixel(const layout::Steuerelement& s) const {
@@ -129,18 +202,24 @@ void FrmFlockenlinie::anordnen() {
 
 // A number cut short reads as another number: the result grows to the right
 // as far as the window's margin, and what is still too long is elided in the
-// middle, the whole number in its tooltip.
+// middle, the whole number in its tooltip and its accessible name; the mouse
+// cannot select a part of it then, and its context menu copies it whole.
 void FrmFlockenlinie::ergebnis_zeigen(const QString& text) {
     const auto& s = layout::eintrag("lbl_ergebnis");
     lbl_ergebnis->setText(text);
     lbl_ergebnis->setToolTip({});
+    lbl_ergebnis->setAccessibleName(text);
+    lbl_ergebnis->zahl = text;
+    ergebnis_auswaehlbar(true);
     const int rahmen = lbl_ergebnis->sizeHint().width() - lbl_ergebnis->fontMetrics().horizontalAdvance(text);
     const auto platz = layout::ergebnis_breite(s, faktor_ / layout::twips_pro_pixel, lbl_ergebnis->sizeHint().width());
     if (platz.kuerzen) {
         lbl_ergebnis->setText(lbl_ergebnis->fontMetrics().elidedText(text, Qt::ElideMiddle, platz.breite - rahmen));
         lbl_ergebnis->setToolTip(text);
+        ergebnis_auswaehlbar(false);
     }
     lbl_ergebnis->resize(platz.breite, pixel(s).height());
+    if (!text.isEmpty()) ansagen(lbl_ergebnis, lbl_Schneefall->text() + QLatin1Char(' ') + text);
 }
 
 // The calculate command: read both boxes, let the command decide, keep what

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace flockenlinie {
 
+class Ergebnisfeld;
+
 // The program's one window: two boxes for the 850 hPa temperature and height,
 // the button that calculates, and the labels around them.
 class FrmFlockenlinie : public QWidget {
@@ -40,6 +42,8 @@ private:
     void anlegen();
     void anordnen();
     void ergebnis_zeigen(const QString& text);
+    void ergebnis_auswaehlbar(bool ja);
+    bool eventFilter(QObject* ziel, QEvent* e) override;
 
     QLabel* lbl_oben = nullptr;
     QLabel* lbl_temperatur = nullptr;
@@ -48,7 +52,7 @@ private:
     QLineEdit* txt_temperatur = nullptr;
     QLineEdit* txt_geo = nullptr;
     QPushButton* cmd_berechnen = nullptr;
-    QLabel* lbl_ergebnis = nullptr;
+    Ergebnisfeld* lbl_ergebnis = nullptr;
 
     QString str_temperatur;
     QString str_geo;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace flockenlinie {
+
+// Says a text to a screen reader at once, wherever the focus is, and again
+// each time, also when the text is the same as before. The focus stays where
+// it was. `quelle` is the control the text is about.
+void ansagen(QWidget* quelle, const QString& text);
+
+// What screen readers are told about the program's own classes: the main
+// window is a window, and the announcer (see ansagen) a notification. Set up
+// once, before the first window.
+void barrierefreiheit_einrichten();
+
+}  // namespace flockenlinie
