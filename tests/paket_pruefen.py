@@ -13,7 +13,7 @@
 - `cpack -G DEB` makes a package of exactly that tree, lintian finds no
   error or warning in it even when pedantic.
 
-    tests/paket_pruefen.py BUILD_DIR
+    tests/paket_pruefen.py BUILD_DIR PROGRAM
 """
 
 import json
@@ -28,7 +28,7 @@ import tempfile
 import time
 
 QUELLE = pathlib.Path(__file__).resolve().parent.parent
-BAU = pathlib.Path(sys.argv[1]).resolve()
+BAU, PROGRAMM = (pathlib.Path(a).resolve() for a in sys.argv[1:3])
 sys.path.insert(0, str(QUELLE / "packaging" / "symbol"))
 import bauen  # noqa: E402
 
@@ -214,7 +214,15 @@ def paket(tmp, ziel):
     # Without Qt's translations its own dialogs speak English, but it runs.
     pruefe("qt6-translations-l10n" not in feld("Depends") and feld("Recommends") == "qt6-translations-l10n",
            f"qt6-translations-l10n gehört zu Recommends: {feld('Depends')} / {feld('Recommends')}")
-    pruefe(not re.search(r"flockenlinie\.de\b", lauf("dpkg-deb", "-I", deb).stdout), "Adresse, die uns nicht gehört")
+    # Only the addresses its builder gave: the web pages configured, the
+    # maintainer from DEBEMAIL, else one that cannot be delivered.
+    cache = (BAU / "CMakeCache.txt").read_text()
+    erlaubt = set(re.findall(r"^FLOCKENLINIE_(?:HOMEPAGE|SCREENSHOT):STRING=(\S+)$", cache, re.M))
+    texte = lauf("dpkg-deb", "-I", deb).stdout + (ziel / INSTALLIERT[2]).read_text() + (ziel / INSTALLIERT[1]).read_text()
+    fremd = set(re.findall(r"https?://[^\s<>\"]+", texte)) - erlaubt
+    pruefe(not fremd, f"Adressen, die niemand angegeben hat: {sorted(fremd)}")
+    pflege = feld("Maintainer")
+    pruefe(pflege.endswith(".invalid>") or (os.environ.get("DEBEMAIL") or "\0") in pflege, f"Maintainer {pflege}")
     im_paket = {z.split()[-1].removeprefix("./") for z in lauf("dpkg-deb", "-c", deb).stdout.splitlines()
                 if not z.startswith("d")}
     installiert = {str(p.relative_to(ziel)) for p in ziel.rglob("*") if not p.is_dir()}
@@ -231,7 +239,7 @@ def main():
         tmp = pathlib.Path(t)
         symbole(tmp)
         versionsinfo(tmp)
-        haertung(BAU / "ui" / "qt" / "flockenlinie")
+        haertung(PROGRAMM)
         ziel, start = installation(tmp)
         if start:
             paket(tmp, ziel)
