@@ -29,6 +29,7 @@ import time
 
 QUELLE = pathlib.Path(__file__).resolve().parent.parent
 BAU, PROGRAMM = (pathlib.Path(a).resolve() for a in sys.argv[1:3])
+sys.dont_write_bytecode = True  # nothing of the test's in the source tree
 sys.path.insert(0, str(QUELLE / "packaging" / "symbol"))
 import bauen  # noqa: E402
 
