@@ -16,8 +16,7 @@ height + (temperature - 2) x 150 m.
 
 The window is in German; numbers are typed and shown as the user's
 locale writes them.")
-# Who built the package: DEBFULLNAME and DEBEMAIL, as Debian's own tools
-# take it, else an address that cannot be delivered (packaging/CMakeLists.txt).
+# Who builds the package: see packaging/CMakeLists.txt.
 set(CPACK_PACKAGE_CONTACT "${FLOCKENLINIE_PAKETPFLEGER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
