@@ -7,6 +7,7 @@ set -euo pipefail
 
 pakete=(cmake make g++ qt6-base-dev qt6-translations-l10n)
 if [ "${1:-}" = test ]; then
+    pakete+=(reuse lintian librsvg2-bin appstream-compose)  # license, icon and package checks
     pakete+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3
              xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core locales
              binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file)

@@ -1,17 +1,24 @@
 #!/usr/bin/env python3
-"""Builds the program's icon from its three XPM drawings, which are the
-source to edit: the Windows icon group flockenlinie.ico (32 x 32 in 2 and in
-16 colours, 16 x 16 in 16 colours) and the PNGs for the desktop (16 and 32
-pixels) and for the window itself.
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Builds the program's icons from their two sources, which are the files to
+edit:
+
+- flockenlinie.svg, the drawing for the desktop: the PNGs at every size in
+  GROESSEN, which the desktop and the window itself show (rsvg-convert).
+- the three XPM drawings, pixel by pixel in the Windows palette: the Windows
+  icon group flockenlinie.ico (32 x 32 in 2 and in 16 colours, 16 x 16 in
+  16 colours).
 
     bauen.py            writes the icon files next to this script
-    bauen.py --pruefen  checks that the files here are what the drawings make
+
+The packaging check (tests/paket_pruefen.py) tells when the files here are
+not what the drawings make.
 """
 
 import pathlib
 import struct
-import sys
-import zlib
+import subprocess
 
 HIER = pathlib.Path(__file__).resolve().parent
 
@@ -24,8 +31,9 @@ SCHWARZWEISS = ["#000000", "#FFFFFF"]
 BILDER = [("flockenlinie-32-2farben.xpm", SCHWARZWEISS),
           ("flockenlinie-32-16farben.xpm", VGA),
           ("flockenlinie-16-16farben.xpm", VGA)]
-PNGS = {"flockenlinie-16.png": "flockenlinie-16-16farben.xpm",
-        "flockenlinie-32.png": "flockenlinie-32-16farben.xpm"}
+# The desktop's icon sizes (hicolor NxN), each a PNG rendered from the SVG.
+GROESSEN = [16, 24, 32, 48, 64, 128, 256]
+SVG = HIER / "flockenlinie.svg"
 
 
 def xpm_lesen(pfad):
@@ -83,39 +91,24 @@ def ico(bilder):
     return struct.pack("<HHH", 0, 1, len(bilder)) + eintraege + daten
 
 
-def png(pixel):
-    def block(art, inhalt):
-        return struct.pack(">I", len(inhalt)) + art + inhalt + struct.pack(">I", zlib.crc32(art + inhalt))
-    roh = b""
-    for zeile in pixel:
-        roh += b"\0" + b"".join(bytes.fromhex(p[1:]) + b"\xff" if p else b"\0\0\0\0" for p in zeile)
-    kopf = struct.pack(">IIBBBBB", len(pixel[0]), len(pixel), 8, 6, 0, 0, 0)
-    return b"\x89PNG\r\n\x1a\n" + block(b"IHDR", kopf) + block(b"IDAT", zlib.compress(roh, 9)) + block(b"IEND", b"")
+def png_aus_svg(groesse, ziel):
+    subprocess.run(["rsvg-convert", "-w", str(groesse), "-h", str(groesse), "-o", str(ziel), str(SVG)], check=True)
 
 
-def erzeugen():
+def ico_aus_xpm():
+    """The Windows icon group, made from the three drawings."""
     bilder = []
     for name, palette in BILDER:
         pixel = xpm_lesen(HIER / name)
         fremd = {p for z in pixel for p in z if p and p not in palette}
         assert not fremd, f"{name}: Farben außerhalb der Palette: {sorted(fremd)}"
         bilder.append((pixel, palette))
-    dateien = {"flockenlinie.ico": ico(bilder)}
-    for name, quelle in PNGS.items():
-        dateien[name] = png(xpm_lesen(HIER / quelle))
-    return dateien
+    return ico(bilder)
 
 
-def main():
-    dateien = erzeugen()
-    if "--pruefen" in sys.argv:
-        veraltet = [n for n, d in dateien.items() if not (HIER / n).exists() or (HIER / n).read_bytes() != d]
-        for n in veraltet:
-            print(f"{n} ist nicht, was die Zeichnungen ergeben: packaging/symbol/bauen.py ausführen")
-        sys.exit(1 if veraltet else 0)
-    for name, daten in dateien.items():
-        (HIER / name).write_bytes(daten)
-        print(name)
-
-
-main()
+if __name__ == "__main__":
+    (HIER / "flockenlinie.ico").write_bytes(ico_aus_xpm())
+    print("flockenlinie.ico")
+    for g in GROESSEN:
+        png_aus_svg(g, HIER / f"flockenlinie-{g}.png")
+        print(f"flockenlinie-{g}.png")

@@ -17,10 +17,14 @@ void anwendung_einrichten(QApplication& app) {
     QApplication::setApplicationVersion(QStringLiteral(FLOCKENLINIE_VERSION));
     barrierefreiheit_einrichten();
 
+    // Every size the desktop may ask for, so that the title bar, task bar and
+    // Alt+Tab stay sharp at any scaling; on Wayland the desktop entry's icon.
     QIcon symbol;
-    symbol.addFile(QStringLiteral(":/symbol/flockenlinie-16.png"), QSize(16, 16));
-    symbol.addFile(QStringLiteral(":/symbol/flockenlinie-32.png"), QSize(32, 32));
+    for (int groesse : {16, 24, 32, 48, 64, 128, 256}) {
+        symbol.addFile(QStringLiteral(":/symbol/flockenlinie-%1.png").arg(groesse), QSize(groesse, groesse));
+    }
     QApplication::setWindowIcon(symbol);
+    QGuiApplication::setDesktopFileName(QStringLiteral("flockenlinie"));
 
     auto* qt_texte = new QTranslator(&app);
     if (qt_texte->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
