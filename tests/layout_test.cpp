@@ -37,26 +37,18 @@ QWidget* element(FrmFlockenlinie& f, const layout::Steuerelement& s) { return f.
 // What a text needs: the widget's own size hint for labels and the button.
 bool passt(QWidget* w) { return w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(); }
 
-TEST(Layout, NamenUndTexteWieInDerTabelle) {
+TEST(Layout, NamenTexteUndSchriften) {
     FrmFlockenlinie f(test::deutsch);
+    f.show();
     EXPECT_EQ(f.objectName(), "frm_flockenlinie");
     EXPECT_EQ(f.windowTitle(), "Flockenlinie");
+    EXPECT_EQ(f.minimumSize(), f.maximumSize()) << "fixed size";
+    EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
     for (const auto& s : layout::steuerelemente) {
         QWidget* w = element(f, s);
         ASSERT_NE(w, nullptr) << s.name;
         EXPECT_EQ(w->property("text").toString(), QString::fromUtf8(s.text)) << s.name;
     }
-}
-
-TEST(Layout, FesteGroesse) {
-    FrmFlockenlinie f(test::deutsch);
-    f.show();
-    EXPECT_EQ(f.minimumSize(), f.maximumSize());
-    EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
-}
-
-TEST(Layout, UeberschriftFett12Punkt) {
-    FrmFlockenlinie f(test::deutsch);
     const QFont schrift = f.findChild<QLabel*>("lbl_oben")->font();
     EXPECT_EQ(schrift.pointSize(), 12);
     EXPECT_EQ(schrift.weight(), QFont::Bold);
@@ -64,47 +56,33 @@ TEST(Layout, UeberschriftFett12Punkt) {
     EXPECT_EQ(f.findChild<QLabel*>("lbl_temperatur")->font(), QApplication::font());
 }
 
-// At any font, every caption fits, and the layout keeps its proportions: a
-// small font gets exactly the table, a large one the table enlarged.
+// At any font every caption fits, no two controls overlap, and the window is
+// enlarged no more than the tightest caption needs; a small font gets
+// exactly the table (4965 x 3765 twips at 96 dpi).
 class LayoutSchrift : public testing::TestWithParam<double> {};
 
-TEST_P(LayoutSchrift, NichtsAbgeschnittenUndMassstabsgetreu) {
+TEST_P(LayoutSchrift, NichtsAbgeschnittenOderVerdeckt) {
     MitSchrift schrift(GetParam());
     FrmFlockenlinie f(test::deutsch);
-    const double k = f.faktor();
-    EXPECT_GE(k, 1.0);
+    bool knapp = f.faktor() == 1.0;
     for (const auto& s : layout::steuerelemente) {
         QWidget* w = element(f, s);
-        if (s.klasse != Klasse::TextBox && *s.text) {
-            EXPECT_TRUE(passt(w)) << s.name << " bei " << GetParam() << " pt";
+        EXPECT_TRUE(f.rect().contains(w->geometry())) << s.name;
+        for (const auto& t : layout::steuerelemente) {
+            EXPECT_TRUE(&s == &t || !w->geometry().intersects(element(f, t)->geometry())) << s.name << " " << t.name;
         }
-        EXPECT_NEAR(w->x(), s.links * k / 15, 1) << s.name;
-        EXPECT_NEAR(w->width(), s.breite * k / 15, 1) << s.name;
-        EXPECT_NEAR(w->height(), s.hoehe * k / 15, 1) << s.name;
+        if (s.klasse == Klasse::TextBox || !*s.text) continue;
+        EXPECT_TRUE(passt(w)) << s.name << " bei " << GetParam() << " pt";
+        knapp |= w->sizeHint().width() > w->width() * 0.99 || w->sizeHint().height() > w->height() * 0.99;
     }
-    EXPECT_NEAR(f.width(), layout::fenster_breite * k / 15, 1);
-    EXPECT_NEAR(f.height(), layout::fenster_hoehe * k / 15, 1);
-    // Some factor below this one would clip a caption: the factor is the smallest.
-    if (k > 1.0) {
-        bool knapp = false;
-        for (const auto& s : layout::steuerelemente) {
-            if (s.klasse == Klasse::TextBox || !*s.text) continue;
-            const QSize n = element(f, s)->sizeHint();
-            knapp |= n.width() > s.breite * k * 0.99 / 15 || n.height() > s.hoehe * k * 0.99 / 15;
-        }
-        EXPECT_TRUE(knapp);
+    EXPECT_TRUE(knapp) << "enlarged by " << f.faktor() << " with room to spare";
+    if (GetParam() == 5.0) {
+        EXPECT_EQ(f.size(), QSize(331, 251));
+        EXPECT_EQ(f.findChild<QWidget*>("cmd_berechnen")->geometry(), QRect(152, 184, 81, 33));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Schriften, LayoutSchrift, testing::Values(5.0, 9.0, 11.0, 16.0));
-
-TEST(Layout, KleineSchriftIstGenauDieTabelle) {
-    MitSchrift schrift(5.0);
-    FrmFlockenlinie f(test::deutsch);
-    EXPECT_EQ(f.faktor(), 1.0);
-    EXPECT_EQ(f.size(), QSize(331, 251));
-    EXPECT_EQ(f.findChild<QWidget*>("cmd_berechnen")->geometry(), QRect(152, 184, 81, 33));
-}
+INSTANTIATE_TEST_SUITE_P(Schriften, LayoutSchrift, testing::Values(5.0, 11.0, 16.0));
 
 // ---- The result label -------------------------------------------------
 
