@@ -21,7 +21,6 @@ import os
 import pathlib
 import re
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
@@ -66,73 +65,30 @@ def symbole(tmp):
 
 # ---- The Windows version record ---------------------------------------
 
-RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
-DEUTSCH = 0x0407
-
-
-def ressourcen(daten):
-    """(type, name, language, data) of each entry of a .res file."""
-    def kennung(pos):
-        if struct.unpack_from("<H", daten, pos)[0] == 0xFFFF:
-            return struct.unpack_from("<H", daten, pos + 2)[0], pos + 4
-        ende = pos
-        while struct.unpack_from("<H", daten, ende)[0]:
-            ende += 2
-        return daten[pos:ende].decode("utf-16-le"), ende + 2
-
-    pos = 0
-    while pos < len(daten):
-        groesse, kopf = struct.unpack_from("<II", daten, pos)
-        art, p = kennung(pos + 8)
-        name, p = kennung(p)
-        p = (p + 3) & ~3
-        _, _, sprache = struct.unpack_from("<IHH", daten, p)
-        if groesse:
-            yield art, name, sprache, daten[pos + kopf:pos + kopf + groesse]
-        pos = (pos + kopf + groesse + 3) & ~3
-
-
 def versionsinfo(tmp):
     windres = shutil.which("x86_64-w64-mingw32-windres")
     if not pruefe(windres, "x86_64-w64-mingw32-windres fehlt (tools/einrichten.sh test)"):
         return
     res = tmp / "flockenlinie.res"
     # No MinGW compiler is needed: the script has no includes, the host
-    # preprocessor does.
+    # preprocessor does. windres then reads its .res back as a script.
     ergebnis = lauf(windres, "--preprocessor=cpp", "-i", str(BAU / "packaging" / "flockenlinie.rc"),
                     "-O", "res", "-o", str(res))
     if not pruefe(ergebnis.returncode == 0, f"windres: {ergebnis.stderr}"):
         return
-    eintraege = list(ressourcen(res.read_bytes()))
-    for art, name, sprache, _ in eintraege:
-        pruefe(sprache == DEUTSCH, f"Ressource {art}/{name} in Sprache {sprache:#06x} statt 0x0407")
-
-    versionen = [d for a, _, _, d in eintraege if a == RT_VERSION]
-    if not pruefe(len(versionen) == 1, "genau ein Versionseintrag"):
-        return
-    version = versionen[0]
-    fest = version.find(struct.pack("<I", 0xFEEF04BD))  # VS_FIXEDFILEINFO
-    nummern = struct.unpack_from("<IIII", version, fest + 8)
-    pruefe(nummern == (0x10000, 0, 0x10000, 0), f"Datei- und Produktversion {[hex(n) for n in nummern]}")
-    # The strings: UTF-16 key, NULs up to the next 32-bit boundary, UTF-16 value.
-    text = version.decode("utf-16-le", errors="replace")
-    pruefe("040704B0" in text.upper(), "Stringtabelle 040704B0")
-    pruefe(struct.pack("<HH", DEUTSCH, 1200) in version[version.find("Translation".encode("utf-16-le")):],
-           "Übersetzung 0x0407/1200")
+    rc = lauf(windres, "-i", str(res), "-O", "rc").stdout
+    pruefe(re.findall(r"^LANGUAGE (.*)$", rc, re.M) == ["7, 1"], "nicht jede Ressource deutsch (0x0407)")
+    pruefe(re.search(r"FILEVERSION 1, 0, 0, 0\s+PRODUCTVERSION 1, 0, 0, 0\s", rc), "Datei- und Produktversion")
+    pruefe('BLOCK "040704B0"' in rc and 'VALUE "Translation", 0x407, 1200' in rc, "deutsche Stringtabelle")
     for name, soll in [("FileVersion", "1.00"), ("ProductVersion", "1.00"), ("ProductName", "Flockenlinie"),
                        ("InternalName", "Flockenlinie"),
                        ("LegalCopyright", "Copyright (C) 2026 Die Flockenlinie-Entwickler, GPL-3.0-or-later")]:
-        gefunden = re.search(name + r"\0+([^\0]*)\0", text)
-        wert = gefunden and gefunden.group(1)
-        pruefe(wert == soll, f"{name} = {wert!r} statt {soll!r}")
-
-    gruppen = [d for a, _, _, d in eintraege if a == RT_GROUP_ICON]
-    if pruefe(len(gruppen) == 1, "genau eine Symbolgruppe"):
-        anzahl = struct.unpack_from("<HHH", gruppen[0])[2]
-        bilder = [struct.unpack_from("<BBBBHHIH", gruppen[0], 6 + 14 * i) for i in range(anzahl)]
-        pruefe([(b[0], b[1], b[5]) for b in bilder] == [(32, 32, 1), (32, 32, 4), (16, 16, 4)],
-               f"Symbolbilder {[(b[0], b[1], b[5]) for b in bilder]}")
-    pruefe(len([a for a, *_ in eintraege if a == RT_ICON]) == 3, "drei Bilder")
+        pruefe(f'VALUE "{name}", "{soll}"' in rc, f"{name} nicht {soll!r}")
+    # One icon group: 32 x 32 in 2 and 16 colours, 16 x 16 in 16 colours.
+    bilder = re.findall(r'"\\(\d+)\\(\d+)\\(\d+)\\000", 1, (\d+),', rc)
+    pruefe(rc.count("RT_GROUP_ICON */") == 1 and rc.count("RT_ICON */") == 3 and
+           bilder == [("040", "040", "002", "1"), ("040", "040", "020", "4"), ("020", "020", "020", "4")],
+           f"Symbolgruppe {bilder}")
 
 
 # ---- Hardening ---------------------------------------------------------
