@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The Windows installer as an administrator rolls it out, under Wine: a silent
+# install (/S) puts the program into Program Files, a Start menu shortcut that
+# starts it and shows its window, and an entry under installed apps with name,
+# version and icon; the silent uninstall then leaves no file, shortcut or registry
+# value of it behind. The portable ZIP holds the program alone.
+# Wine's exit codes say nothing about an installer: every check looks at files,
+# the registry and the X display.
+#   tests/installer_test.sh WINDOWS_BUILD_DIR VERSION      (on a display: tools/mit_xvfb.sh)
+set -euo pipefail
+bau=$(cd "$1" && pwd)
+version=$2
+arbeit=$bau/installer-test
+# A Wine prefix of the test's own, kept between runs: making one takes half a minute.
+export WINEPREFIX=$arbeit/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+c=$WINEPREFIX/drive_c
+ziel='C:\Program Files\Flockenlinie'
+ziel_unix="$c/Program Files/Flockenlinie"
+verknuepfung='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Flockenlinie.lnk'
+verknuepfung_unix="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Flockenlinie.lnk"
+apps='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Flockenlinie'
+fehler=0
+fehlt() { echo "FEHLER: $*"; fehler=1; }
+abbruch() { echo "FEHLER: $*"; exit 1; }
+# Waits up to ten seconds for a condition.
+bis() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+fenster() { xdotool search --onlyvisible --name '^Flockenlinie$'; }
+nicht() { ! "$@"; }
+# Files and folders of the Windows drive, without the temporary ones.
+laufwerk() { (cd "$c" && find . -ipath './windows/temp' -prune -o -ipath './users/*/temp' -prune -o -print | sort); }
+
+rm -rf "$arbeit/paket"
+mkdir -p "$arbeit"
+(cd "$arbeit" && cpack -G "NSIS;ZIP" --config "$bau/CPackConfig.cmake" -B "$arbeit/paket" >/dev/null)
+installer=$arbeit/paket/flockenlinie-$version-win64.exe
+[ -f "$installer" ] || abbruch "kein Installer: $(ls "$arbeit/paket")"
+inhalt=$(cmake -E tar tf "$arbeit/paket/flockenlinie-$version-win64.zip")
+[ "$inhalt" = "flockenlinie-$version-win64/flockenlinie.exe" ] || fehlt "ZIP enthält: $inhalt"
+
+# A run that stopped half-way left the program behind: start from a new prefix.
+if [ -e "$ziel_unix" ] || grep -qis flockenlinie "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"; then
+    rm -rf "$WINEPREFIX"
+fi
+trap 'wineserver -k 2>/dev/null || true' EXIT
+mkdir -p "$WINEPREFIX"
+wineserver -p
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot --init >/dev/null 2>&1
+    # No window manager here: windows unmanaged; a crash ends the program, no dialog.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+fi
+laufwerk >"$arbeit/vorher.txt"
+
+wine "$installer" /S
+bis test -f "$ziel_unix/Uninstall.exe" || abbruch "nicht installiert: $(ls "$c/Program Files")"
+[ -f "$ziel_unix/flockenlinie.exe" ] || fehlt "nicht installiert: $ziel\\flockenlinie.exe"
+[ -f "$verknuepfung_unix" ] || fehlt "keine Verknüpfung im Startmenü: $verknuepfung"
+
+# The entry under installed apps, value by value as `reg query` shows it.
+eintrag=$(wine reg query "$apps" 2>&1 | tr -d '\r')
+while IFS= read -r wert; do
+    grep -qxF "    $wert" <<<"$eintrag" || fehlt "in $apps fehlt: $wert"
+done <<EOF
+DisplayName    REG_SZ    Flockenlinie
+DisplayVersion    REG_SZ    $version
+DisplayIcon    REG_SZ    $ziel\\flockenlinie.exe,0
+Publisher    REG_SZ    Flockenlinie
+InstallLocation    REG_SZ    $ziel
+UninstallString    REG_SZ    "$ziel\\Uninstall.exe"
+QuietUninstallString    REG_SZ    "$ziel\\Uninstall.exe" /S
+EOF
+
+# The shortcut starts the installed program, which shows its window; closing
+# the window (WM_CLOSE, as the close box sends it) ends it.
+wine start "$verknuepfung"
+bis fenster >/dev/null || fehlt "kein Fenster „Flockenlinie“ nach dem Start über die Verknüpfung"
+wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
+bis nicht fenster >/dev/null || fehlt "Fenster bleibt nach WM_CLOSE offen"
+
+# The uninstaller runs on as a copy of itself in the temporary folder: wait for its work.
+wine "$ziel\\Uninstall.exe" /S
+bis nicht test -e "$ziel_unix" || fehlt "nach der Deinstallation noch da: $(ls -R "$ziel_unix")"
+bis nicht test -e "$verknuepfung_unix" || fehlt "Verknüpfung nach der Deinstallation noch da"
+wineserver -k  # writes the registry out
+laufwerk | diff "$arbeit/vorher.txt" - >"$arbeit/rest.txt" || fehlt "Reste auf C: $(cat "$arbeit/rest.txt")"
+rest=$(grep -i flockenlinie "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" || true)
+[ -z "$rest" ] || fehlt "Reste in der Registrierung: $rest"
+
+[ "$fehler" -eq 0 ] && echo "Installer und ZIP in Ordnung: $(basename "$installer")"
+exit "$fehler"
