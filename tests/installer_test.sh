@@ -11,7 +11,7 @@ set -euo pipefail
 bau=$(cd "$1" && pwd)
 version=$2
 arbeit=$bau/installer-test
-# A Wine prefix of the test's own, kept between runs: making one takes half a minute.
+# A Wine prefix of the test's own, kept between runs: making one takes a quarter minute.
 export WINEPREFIX=$arbeit/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 c=$WINEPREFIX/drive_c
 ziel='C:\Program Files\Flockenlinie'
@@ -41,15 +41,9 @@ inhalt=$(cmake -E tar tf "$arbeit/paket/flockenlinie-$version-win64.zip")
 if [ -e "$ziel_unix" ] || grep -qis flockenlinie "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"; then
     rm -rf "$WINEPREFIX"
 fi
+"$(dirname "$0")/../tools/wine_einrichten.sh" "$WINEPREFIX"
 trap 'wineserver -k 2>/dev/null || true' EXIT
-mkdir -p "$WINEPREFIX"
 wineserver -p
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot --init >/dev/null 2>&1
-    # No window manager here: windows unmanaged; a crash ends the program, no dialog.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
-fi
 laufwerk >"$arbeit/vorher.txt"
 
 wine "$installer" /S
