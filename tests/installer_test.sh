@@ -2,8 +2,9 @@
 # The Windows installer as an administrator rolls it out, under Wine: a silent
 # install (/S) puts the program into Program Files, a Start menu shortcut that
 # starts it and shows its window, and an entry under installed apps with name,
-# version and icon; the silent uninstall then leaves no file, shortcut or registry
-# value of it behind. The portable ZIP holds the program alone.
+# version and icon; a silent uninstall while the program runs touches nothing, and
+# once it is closed leaves no file, shortcut or registry value of it behind.
+# The portable ZIP holds the program alone.
 # Wine's exit codes say nothing about an installer: every check looks at files,
 # the registry and the X display.
 #   tests/installer_test.sh WINDOWS_BUILD_DIR VERSION      (on a display: tools/mit_xvfb.sh)
@@ -46,7 +47,7 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 wineserver -p
 laufwerk >"$arbeit/vorher.txt"
 
-wine "$installer" /S
+wine "$installer" /S || true
 bis test -f "$ziel_unix/Uninstall.exe" || abbruch "nicht installiert: $(ls "$c/Program Files")"
 [ -f "$ziel_unix/flockenlinie.exe" ] || fehlt "nicht installiert: $ziel\\flockenlinie.exe"
 [ -f "$verknuepfung_unix" ] || fehlt "keine Verknüpfung im Startmenü: $verknuepfung"
@@ -69,11 +70,15 @@ EOF
 # the window (WM_CLOSE, as the close box sends it) ends it.
 wine start "$verknuepfung"
 bis fenster >/dev/null || fehlt "kein Fenster „Flockenlinie“ nach dem Start über die Verknüpfung"
+# Uninstalling the running program (in place, _?=, so that Wine waits for it) changes nothing.
+wine "$ziel\\Uninstall.exe" /S "_?=$ziel" || true
+[ -f "$ziel_unix/flockenlinie.exe" ] && [ -f "$verknuepfung_unix" ] && wine reg query "$apps" >/dev/null 2>&1 ||
+    fehlt "Deinstallation bei laufendem Programm hat angefangen"
 wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
 bis nicht fenster >/dev/null || fehlt "Fenster bleibt nach WM_CLOSE offen"
 
 # The uninstaller runs on as a copy of itself in the temporary folder: wait for its work.
-wine "$ziel\\Uninstall.exe" /S
+wine "$ziel\\Uninstall.exe" /S || true
 bis nicht test -e "$ziel_unix" || fehlt "nach der Deinstallation noch da: $(ls -R "$ziel_unix")"
 bis nicht test -e "$verknuepfung_unix" || fehlt "Verknüpfung nach der Deinstallation noch da"
 wineserver -k  # writes the registry out
