@@ -25,7 +25,8 @@ fehlt() { echo "FEHLER: $*"; fehler=1; }
 abbruch() { echo "FEHLER: $*"; exit 1; }
 # Waits up to ten seconds for a condition.
 bis() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
-fenster() { xdotool search --onlyvisible --name '^Flockenlinie$'; }
+fenster() { xdotool search --onlyvisible --name '^Flockenlinie$' >/dev/null; }
+eingetragen() { wine reg query "$apps" 2>/dev/null | grep -q DisplayName; }
 nicht() { ! "$@"; }
 # Files and folders of the Windows drive, without the temporary ones.
 laufwerk() { (cd "$c" && find . -ipath './windows/temp' -prune -o -ipath './users/*/temp' -prune -o -print | sort); }
@@ -69,18 +70,18 @@ EOF
 # The shortcut starts the installed program, which shows its window; closing
 # the window (WM_CLOSE, as the close box sends it) ends it.
 wine start "$verknuepfung"
-bis fenster >/dev/null || fehlt "kein Fenster „Flockenlinie“ nach dem Start über die Verknüpfung"
+bis fenster || fehlt "kein Fenster „Flockenlinie“ nach dem Start über die Verknüpfung"
 # Uninstalling the running program (in place, _?=, so that Wine waits for it) changes nothing.
 wine "$ziel\\Uninstall.exe" /S "_?=$ziel" || true
-[ -f "$ziel_unix/flockenlinie.exe" ] && [ -f "$verknuepfung_unix" ] && wine reg query "$apps" >/dev/null 2>&1 ||
+[ -f "$ziel_unix/flockenlinie.exe" ] && [ -f "$verknuepfung_unix" ] && eingetragen ||
     fehlt "Deinstallation bei laufendem Programm hat angefangen"
 wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
-bis nicht fenster >/dev/null || fehlt "Fenster bleibt nach WM_CLOSE offen"
+bis nicht fenster || fehlt "Fenster bleibt nach WM_CLOSE offen"
 
-# The uninstaller runs on as a copy of itself in the temporary folder: wait for its work.
+# The uninstaller runs on as a copy of itself in the temporary folder: wait for
+# its last step, the entry under installed apps.
 wine "$ziel\\Uninstall.exe" /S || true
-bis nicht test -e "$ziel_unix" || fehlt "nach der Deinstallation noch da: $(ls -R "$ziel_unix")"
-bis nicht test -e "$verknuepfung_unix" || fehlt "Verknüpfung nach der Deinstallation noch da"
+bis nicht eingetragen || fehlt "Eintrag unter den installierten Apps bleibt"
 wineserver -k  # writes the registry out
 laufwerk | diff "$arbeit/vorher.txt" - >"$arbeit/rest.txt" || fehlt "Reste auf C: $(cat "$arbeit/rest.txt")"
 rest=$(grep -i flockenlinie "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" || true)
