@@ -15,3 +15,17 @@ set_tests_properties(calc_tests PROPERTIES TIMEOUT 60)
 find_program(OBJDUMP x86_64-w64-mingw32-objdump REQUIRED)
 add_test(NAME programmdatei
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/programmdatei_test.sh ${OBJDUMP} $<TARGET_FILE:flockenlinie>)
+
+# The window, driven by its test in a process of its own for each case, one
+# case at a time on the one display; in German, then once in each further
+# locale for the number format.
+add_executable(fenster_win32_tests fenster_win32_test.cpp ${PROJECT_SOURCE_DIR}/ui/win32/manifest.rc)
+target_link_libraries(fenster_win32_tests PRIVATE flockenlinie_fenster GTest::gtest_main)
+set(fenster_test_eigenschaften TIMEOUT 30 RESOURCE_LOCK bildschirm)
+gtest_discover_tests(fenster_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
+    PROPERTIES ${fenster_test_eigenschaften} ENVIRONMENT LC_ALL=de_DE.UTF-8)
+foreach(gebiet de_CH en_US fr_FR)
+    add_test(NAME Gebietsschema.${gebiet} COMMAND fenster_win32_tests --gtest_filter=Gebietsschema.*)
+    set_tests_properties(Gebietsschema.${gebiet} PROPERTIES ${fenster_test_eigenschaften}
+        ENVIRONMENT LC_ALL=${gebiet}.UTF-8)
+endforeach()

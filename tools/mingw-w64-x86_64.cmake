@@ -12,3 +12,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Every program one file, the C, C++ and thread runtimes linked in: it needs
+# nothing beside it but Windows.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)

@@ -8,4 +8,9 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 [ -f "$WINEPREFIX/.eingerichtet" ] || "$(dirname "$0")/wine_einrichten.sh" "$WINEPREFIX"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-exec "$wine" "$@"
+# The program's output goes through a file: Wine's desktop process, started
+# by the first window, inherits it and lingers a second after the program
+# ends, and a caller that reads a pipe (ctest) would wait for it.
+ausgabe=$(mktemp)
+trap 'cat "$ausgabe"; rm -f "$ausgabe"' EXIT
+"$wine" "$@" >"$ausgabe" 2>&1

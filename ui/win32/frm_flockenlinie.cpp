@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cwctype>
 #include <string_view>
 
 #include "anordnung.hpp"
@@ -34,6 +35,12 @@ std::array<const layout::Steuerelement*, layout::steuerelemente.size()> lesereih
     std::ranges::transform(layout::steuerelemente, r.begin(), [](const auto& s) { return &s; });
     std::ranges::sort(r, [](auto* a, auto* b) { return std::pair(a->oben, a->links) < std::pair(b->oben, b->links); });
     return r;
+}
+
+// The button's access key: the letter after the ampersand in its caption.
+wint_t zugriffstaste() {
+    const std::string_view text = layout::eintrag("cmd_berechnen").text;
+    return towlower(static_cast<wint_t>(text[text.find('&') + 1]));
 }
 
 HWND element(HWND fenster, std::string_view name) { return GetDlgItem(fenster, kennung(layout::eintrag(name))); }
@@ -125,6 +132,14 @@ int FrmFlockenlinie::ausfuehren() {
 }
 
 void FrmFlockenlinie::verteilen(MSG& m) const {
+    // Alt+E presses the button and leaves the focus where the user types; the
+    // dialog manager would click the button, focus and all.
+    if (m.message == WM_SYSCHAR && frm_flockenlinie && towlower(static_cast<wint_t>(m.wParam)) == zugriffstaste() &&
+        (m.hwnd == frm_flockenlinie || IsChild(frm_flockenlinie, m.hwnd))) {
+        SendMessageW(frm_flockenlinie, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cmd_berechnen), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(cmd_berechnen));
+        return;
+    }
     if (frm_flockenlinie && IsDialogMessageW(frm_flockenlinie, &m)) return;
     TranslateMessage(&m);
     DispatchMessageW(&m);
@@ -216,6 +231,15 @@ void FrmFlockenlinie::anordnen(UINT dpi, const RECT* vorschlag) {
     SetWindowPos(frm_flockenlinie, nullptr, vorschlag ? vorschlag->left : 0, vorschlag ? vorschlag->top : 0,
                  aussen.right - aussen.left, aussen.bottom - aussen.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | (vorschlag ? 0 : SWP_NOMOVE));
+    // Where the frame is not drawn at this density after all, the client
+    // area keeps its size and the frame gives way.
+    RECT ist;
+    GetClientRect(frm_flockenlinie, &ist);
+    if (ist.right != innen.right || ist.bottom != innen.bottom) {
+        SetWindowPos(frm_flockenlinie, nullptr, 0, 0, aussen.right - aussen.left + innen.right - ist.right,
+                     aussen.bottom - aussen.top + innen.bottom - ist.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ergebnis_einpassen();
     InvalidateRect(frm_flockenlinie, nullptr, TRUE);
     DeleteObject(alt_ueberschrift);
