@@ -9,7 +9,8 @@ pakete=(cmake make g++ qt6-base-dev qt6-translations-l10n)
 if [ "${1:-}" = test ]; then
     pakete+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3
              xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core locales
-             binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file)
+             binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
+             g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine)
 fi
 
 als_root=()
