@@ -368,3 +368,53 @@ TEST_F(Gebietsschema, EigenesDezimalzeichen) {
 
 }  // namespace
 }  // namespace flockenlinie
+
+namespace flockenlinie {
+namespace {
+
+// ---- The shipped program: starts with its window, ends with status 0 -------
+
+BOOL CALLBACK fenster_des_prozesses(HWND h, LPARAM l) {
+    auto* gesucht = reinterpret_cast<std::pair<DWORD, HWND>*>(l);
+    DWORD prozess = 0;
+    GetWindowThreadProcessId(h, &prozess);
+    if (prozess == gesucht->first && IsWindowVisible(h)) gesucht->second = h;
+    return gesucht->second == nullptr;
+}
+
+TEST(Programm, StartetMitFensterUndEndetMitNull) {
+    std::array<wchar_t, MAX_PATH> pfad{};
+    GetModuleFileNameW(nullptr, pfad.data(), static_cast<DWORD>(pfad.size()));
+    std::wstring exe(pfad.data());
+    exe = exe.substr(0, exe.find_last_of(L"\\/")) + L"\\..\\ui\\win32\\flockenlinie.exe";
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    const HMODULE datei = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    for (const auto* art : {RT_GROUP_ICON, RT_VERSION, RT_MANIFEST}) {
+        EXPECT_NE(FindResourceW(datei, MAKEINTRESOURCEW(1), art), nullptr) << "resource type " << reinterpret_cast<INT_PTR>(art);
+    }
+    FreeLibrary(datei);
+    PROCESS_INFORMATION p{};
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &p));
+    std::pair<DWORD, HWND> gesucht{p.dwProcessId, nullptr};
+    for (int i = 0; i < 200 && !gesucht.second; ++i, Sleep(50)) EnumWindows(fenster_des_prozesses, reinterpret_cast<LPARAM>(&gesucht));
+    const HWND fenster = gesucht.second;
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_EQ(text_von(fenster), L"Flockenlinie");
+    EXPECT_EQ(GetWindowLongW(fenster, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "fixed size";
+    GUITHREADINFO faden{};
+    faden.cbSize = sizeof faden;
+    GetGUIThreadInfo(p.dwThreadId, &faden);
+    EXPECT_EQ(GetDlgCtrlID(faden.hwndFocus), kennung(layout::eintrag("txt_temperatur")));
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(fenster)), DPI_AWARENESS_PER_MONITOR_AWARE);
+    PostMessageW(fenster, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(p.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD status = 1;
+    GetExitCodeProcess(p.hProcess, &status);
+    EXPECT_EQ(status, 0u);
+    CloseHandle(p.hThread);
+    CloseHandle(p.hProcess);
+}
+
+}  // namespace
+}  // namespace flockenlinie

@@ -21,6 +21,7 @@ add_test(NAME programmdatei
 # locale for the number format.
 add_executable(fenster_win32_tests fenster_win32_test.cpp ${PROJECT_SOURCE_DIR}/ui/win32/manifest.rc)
 target_link_libraries(fenster_win32_tests PRIVATE flockenlinie_fenster GTest::gtest_main)
+add_dependencies(fenster_win32_tests flockenlinie)  # started by the test
 set(fenster_test_eigenschaften TIMEOUT 30 RESOURCE_LOCK bildschirm)
 gtest_discover_tests(fenster_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES ${fenster_test_eigenschaften} ENVIRONMENT LC_ALL=de_DE.UTF-8)
