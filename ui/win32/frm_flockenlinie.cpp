@@ -155,7 +155,8 @@ void FrmFlockenlinie::anlegen() {
         DWORD exstil = 0;
         switch (s->klasse) {
             case layout::Klasse::Label:
-                stil |= SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | SS_NOPREFIX | (ergebnis ? SS_NOTIFY : 0);
+                stil |= SS_CENTERIMAGE | SS_NOPREFIX;
+                stil |= ergebnis ? SS_OWNERDRAW | SS_NOTIFY : SS_LEFTNOWORDWRAP;
                 exstil = ergebnis ? WS_EX_STATICEDGE : 0;  // reads as an output field
                 break;
             case layout::Klasse::TextBox:
@@ -256,6 +257,8 @@ TOOLINFOW FrmFlockenlinie::werkzeug_ergebnis() {
     return werkzeug;
 }
 
+int FrmFlockenlinie::innenrand() const { return MulDiv(3, static_cast<int>(dpi_), 96); }
+
 void FrmFlockenlinie::format_lesen() { format_ = {gebietsschema(LOCALE_SDECIMAL), gebietsschema(LOCALE_STHOUSAND)}; }
 
 // A number cut short reads as another number: the result grows to the right
@@ -264,7 +267,7 @@ void FrmFlockenlinie::format_lesen() { format_ = {gebietsschema(LOCALE_SDECIMAL)
 void FrmFlockenlinie::ergebnis_einpassen() {
     const auto& s = layout::eintrag("lbl_ergebnis");
     const double k = dpi_ / 1440.0 * faktor_;
-    const int rahmen = 2 * dpi::systemmass(SM_CXEDGE, dpi_) + MulDiv(2, static_cast<int>(dpi_), 96);
+    const int rahmen = 2 * (dpi::systemmass(SM_CXEDGE, dpi_) + innenrand());
     const auto platz = layout::ergebnis_breite(s, k, textgroesse(lbl_ergebnis, ergebnis_, DT_NOPREFIX).cx + rahmen);
     SetWindowTextW(lbl_ergebnis, (platz.kuerzen ? mitte_kuerzen(lbl_ergebnis, ergebnis_, platz.breite - rahmen)
                                                 : ergebnis_).c_str());
@@ -325,13 +328,21 @@ LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
             // window as IDOK and IDCANCEL, which it has no control for.
             if (HIWORD(w) == BN_CLICKED && reinterpret_cast<HWND>(l) == cmd_berechnen && cmd_berechnen) berechnen();
             return 0;
-        case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(l) == lbl_ergebnis) {
-                SetTextColor(reinterpret_cast<HDC>(w), GetSysColor(COLOR_WINDOWTEXT));
-                SetBkColor(reinterpret_cast<HDC>(w), GetSysColor(COLOR_WINDOW));
-                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-            }
-            break;
+        case WM_DRAWITEM: {
+            // The result on the window's background, a little off its edges.
+            const auto* z = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+            if (z->hwndItem != lbl_ergebnis) break;
+            FillRect(z->hDC, &z->rcItem, GetSysColorBrush(COLOR_WINDOW));
+            RECT r = z->rcItem;
+            InflateRect(&r, -innenrand(), 0);
+            const HGDIOBJ alt = SelectObject(z->hDC, schrift);
+            SetBkMode(z->hDC, TRANSPARENT);
+            SetTextColor(z->hDC, GetSysColor(COLOR_WINDOWTEXT));
+            const std::wstring text = fenstertext(lbl_ergebnis);
+            DrawTextW(z->hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            SelectObject(z->hDC, alt);
+            return TRUE;
+        }
         case WM_DPICHANGED:
             anordnen(HIWORD(w), reinterpret_cast<const RECT*>(l));
             return 0;

@@ -54,6 +54,7 @@ private:
     void ergebnis_zeigen(std::wstring text);
     void ergebnis_einpassen();
     TOOLINFOW werkzeug_ergebnis();
+    int innenrand() const;  // between the result's edge and its text
 
     HWND frm_flockenlinie = nullptr;
     HWND lbl_oben = nullptr;
