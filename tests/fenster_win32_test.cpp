@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <array>
 #include <cmath>
@@ -243,14 +244,51 @@ TEST_P(FensterDpi, TabelleInPixeln) {
     }
     LOGFONTW ueberschrift{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h("lbl_oben"), WM_GETFONT, 0, 0)), sizeof ueberschrift, &ueberschrift);
-    EXPECT_EQ(std::wstring(ueberschrift.lfFaceName), dpi > 96 ? L"Microsoft Sans Serif" : L"MS Sans Serif");
-    EXPECT_EQ(ueberschrift.lfHeight, -MulDiv(12, static_cast<int>(dpi), 72));
-    EXPECT_EQ(ueberschrift.lfWeight, FW_BOLD);
-    EXPECT_EQ(ueberschrift.lfCharSet, 0);
-    EXPECT_FALSE(ueberschrift.lfItalic || ueberschrift.lfUnderline || ueberschrift.lfStrikeOut);
+    EXPECT_EQ(ueberschrift.lfHeight, -MulDiv(12, static_cast<int>(dpi), 72)) << "12 pt at every density";
 }
 
 INSTANTIATE_TEST_SUITE_P(Dichten, FensterDpi, testing::Values(96u, 144u, 192u));
+
+// A system font too large for the table: the window grows uniformly until
+// every caption fits, and nothing overlaps.
+TEST_F(Fenster, GrosseSchriftVergroessertGleichmaessig) {
+    NONCLIENTMETRICSW alt{};
+    alt.cbSize = sizeof alt;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof alt, &alt, 0);
+    NONCLIENTMETRICSW gross = alt;
+    gross.lfMessageFont.lfHeight = 3 * alt.lfMessageFont.lfHeight;
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof gross, &gross, 0);
+    SendMessageW(fenster->fenster(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);  // as Windows tells every window
+    const double faktor = fenster->faktor();
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof alt, &alt, 0);
+    EXPECT_GT(faktor, 2.0);
+    const double k = GetDpiForWindow(fenster->fenster()) / 1440.0 * faktor;
+    for (const auto& s : layout::steuerelemente) {
+        if (*s.text == '\0' || s.klasse != layout::Klasse::Label) continue;
+        HDC dc = GetDC(h(s.name));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h(s.name), WM_GETFONT, 0, 0)));
+        SIZE g;
+        GetTextExtentPoint32W(dc, w(s.text).c_str(), static_cast<int>(w(s.text).size()), &g);
+        ReleaseDC(h(s.name), dc);
+        EXPECT_LE(g.cx, layout::in_pixel(s, k).breite) << s.name;
+    }
+}
+
+// A screen reader names each box by the caption before it.
+TEST_F(Fenster, KaestenHeissenWieIhreBeschriftung) {
+    for (const auto& [box, beschriftung] : {std::pair{"txt_temperatur", "lbl_temperatur"}, {"txt_geo", "lbl_geo"}}) {
+        EXPECT_EQ(GetWindow(h(box), GW_HWNDPREV), h(beschriftung));
+        IAccessible* a = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(h(box), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&a)), S_OK);
+        VARIANT selbst{};
+        selbst.vt = VT_I4;
+        BSTR name = nullptr;
+        a->get_accName(selbst, &name);
+        EXPECT_EQ(std::wstring(name ? name : L""), text(beschriftung)) << box;
+        SysFreeString(name);
+        a->Release();
+    }
+}
 
 // ---- Keys and focus -----------------------------------------------------
 
@@ -319,40 +357,27 @@ INSTANTIATE_TEST_SUITE_P(Wege, FensterSchliessen, testing::Values(
 
 // ---- The user's regional settings (one process per locale) -------------------
 
-struct Schreibweise {
-    const wchar_t* gebiet;
-    Zahlformat format;
-    const char *temperatur, *geo, *ergebnis;
-};
-
-constexpr Schreibweise schreibweisen[] = {
-    {L"de-DE", test::deutsch, "-7,9", "1.500,3", "15,3"},
-    {L"de-CH", test::schweiz, "-7.9", "1\u2019500.3", "15.3"},
-    {L"en-US", test::usa, "-7.9", "1,500.3", "15.3"},
-    {L"fr-FR", test::frankreich, "-7,9", "1\u202F500,3", "15,3"},
-};
-
-const Schreibweise& dieses_gebiet() {
+const test::Schreibweise& dieses_gebiet() {
     std::array<wchar_t, LOCALE_NAME_MAX_LENGTH> name{};
     GetUserDefaultLocaleName(name.data(), static_cast<int>(name.size()));
-    for (const auto& s : schreibweisen) if (std::wstring(s.gebiet) == name.data()) return s;
+    for (const auto& s : test::schreibweisen) if (utf16(s.gebiet) == name.data()) return s;
     ADD_FAILURE() << "no row for " << utf8(name.data());
-    return schreibweisen[0];
+    return test::schreibweisen[0];
 }
 
 using Gebietsschema = Fenster;
 
 TEST_F(Gebietsschema, DesNutzers) {
-    const Schreibweise& s = dieses_gebiet();
+    const test::Schreibweise& s = dieses_gebiet();
     rechnen(s.temperatur, s.geo);
-    EXPECT_EQ(text("lbl_ergebnis"), w(s.ergebnis)) << utf8(s.gebiet);
+    EXPECT_EQ(text("lbl_ergebnis"), w(s.ergebnis)) << s.gebiet;
     EXPECT_TRUE(meldungen.empty());
 }
 
 // The user sets another decimal separator in the regional settings; Windows
 // writes it to the registry and tells every window.
 TEST_F(Gebietsschema, EigenesDezimalzeichen) {
-    const Schreibweise& s = dieses_gebiet();
+    const test::Schreibweise& s = dieses_gebiet();
     const std::wstring alt = utf16(s.format.dezimaltrenner);
     ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, L"\u00B7"));
     std::array<wchar_t, 8> wert{};

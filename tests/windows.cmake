@@ -20,7 +20,7 @@ add_test(NAME programmdatei
 # case at a time on the one display; in German, then once in each further
 # locale for the number format.
 add_executable(fenster_win32_tests fenster_win32_test.cpp ${PROJECT_SOURCE_DIR}/ui/win32/manifest.rc)
-target_link_libraries(fenster_win32_tests PRIVATE flockenlinie_fenster GTest::gtest_main)
+target_link_libraries(fenster_win32_tests PRIVATE flockenlinie_fenster GTest::gtest_main oleacc)
 add_dependencies(fenster_win32_tests flockenlinie)  # started by the test
 set(fenster_test_eigenschaften TIMEOUT 30 RESOURCE_LOCK bildschirm)
 gtest_discover_tests(fenster_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
