@@ -23,9 +23,9 @@ apps='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Flockenlinie'
 fehler=0
 fehlt() { echo "FEHLER: $*"; fehler=1; }
 abbruch() { echo "FEHLER: $*"; exit 1; }
-# Waits up to ten seconds for a condition.
-bis() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
-fenster() { xdotool search --onlyvisible --name '^Flockenlinie$' >/dev/null; }
+# Waits up to 20 seconds for a condition (a loaded machine starts Wine slowly).
+bis() { local ende=$((SECONDS + 20)); until "$@"; do [ "$SECONDS" -lt "$ende" ] || return 1; sleep 0.1; done; }
+fenster() { xdotool search --onlyvisible --name '^Flockenlinie$' >/dev/null 2>&1; }
 eingetragen() { wine reg query "$apps" 2>/dev/null | grep -q DisplayName; }
 nicht() { ! "$@"; }
 # Files and folders of the Windows drive, without the temporary ones.
