@@ -6,7 +6,6 @@
 #include <oleacc.h>
 
 #include <array>
-#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -195,6 +194,10 @@ TEST_F(Fenster, TexteOhneVerlust) {
     EXPECT_EQ(meldungen[0].text, w(test::keine_zahl));
     EXPECT_EQ(fenster->felder().str_temperatur, L"\u22127,9");
     EXPECT_EQ(utf16(utf8(L"a\u00E4\u20AC\U0001F328")), L"a\u00E4\u20AC\U0001F328");
+    // No length limit: more than the 32767 characters an edit control takes by default.
+    const std::wstring lang(33'000, L'1');
+    SendMessageW(h("txt_geo"), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lang.c_str()));
+    EXPECT_GE(GetWindowTextLengthW(h("txt_geo")), 33'000);
 }
 
 // A level too long for the window is shortened in the middle, whole in its tooltip.

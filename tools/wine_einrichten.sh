@@ -34,8 +34,10 @@ fi
 
 [ $# -gt 0 ] || exit 0
 # One server for every test, started and warmed up before them, its output
-# kept away from the command's.
+# kept away from the command's. Every Wine process writes its locale's
+# number format into the registry as it starts; the services (COM among
+# them) start now, in the tests' own German, not in the middle of a test.
 wineserver -p </dev/null >/dev/null 2>&1
 trap 'wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
-"$wine" cmd /c exit </dev/null >/dev/null 2>&1
+LC_ALL=de_DE.UTF-8 "$wine" net start RpcSs </dev/null >/dev/null 2>&1
 "$@"
