@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cwctype>
+#include <initializer_list>
 #include <string_view>
 
 #include "anordnung.hpp"
@@ -97,6 +98,8 @@ FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
         klasse.cbWndExtra = DLGWINDOWEXTRA;  // the dialog manager's keys and focus
         klasse.hInstance = instanz;
         klasse.hIcon = LoadIconW(instanz, MAKEINTRESOURCEW(1));
+        klasse.hIconSm = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
         klasse.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         klasse.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         klasse.lpszClassName = klassenname;
