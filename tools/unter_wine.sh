@@ -13,4 +13,7 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 # ends, and a caller that reads a pipe (ctest) would wait for it.
 ausgabe=$(mktemp)
 trap 'cat "$ausgabe"; rm -f "$ausgabe"' EXIT
-"$wine" "$@" >"$ausgabe" 2>&1
+"$wine" "$@" >"$ausgabe" 2>&1 &
+programm=$!
+trap 'kill "$programm" 2>/dev/null' TERM INT
+wait "$programm"
