@@ -51,7 +51,7 @@ fi
 laufwerk >"$arbeit/vorher.txt"
 registrierung >"$arbeit/vorher.reg"
 trap 'wineserver -k 2>/dev/null || true' EXIT
-wineserver -p
+wineserver -p </dev/null >/dev/null 2>&1  # its output away from the caller's pipes
 
 wine "$installer" /S || true
 bis test -f "$ziel_unix/Uninstall.exe" || abbruch "nicht installiert: $(ls "$c/Program Files")"
