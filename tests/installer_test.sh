@@ -12,7 +12,7 @@ set -euo pipefail
 bau=$(cd "$1" && pwd)
 version=$2
 arbeit=$bau/installer-test
-# A Wine prefix of the test's own, kept between runs: making one takes a quarter minute.
+# A Wine prefix of the test's own, kept between runs.
 export WINEPREFIX=$arbeit/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 c=$WINEPREFIX/drive_c
 ziel='C:\Program Files\Flockenlinie'
@@ -42,7 +42,8 @@ inhalt=$(cmake -E tar tf "$arbeit/paket/flockenlinie-$version-win64.zip")
 [ "$inhalt" = "flockenlinie-$version-win64/flockenlinie.exe" ] || fehlt "ZIP enthält: $inhalt"
 
 # A run that stopped half-way left the program behind: start from a new prefix, a
-# copy of the other Windows tests' one if they made it (a new one takes 20 seconds).
+# copy of the other Windows tests' one (BUILD_DIR/wine) if they made it: a new one
+# takes 20 seconds.
 if [ -e "$ziel_unix" ] || grep -qs 'Uninstall\\\\Flockenlinie\]' "$WINEPREFIX/system.reg"; then
     rm -rf "$WINEPREFIX"
 fi
