@@ -338,6 +338,7 @@ INSTANTIATE_TEST_SUITE_P(Tasten, FensterTasten, testing::Values(
     Taste{"Leertaste auf dem Knopf", [](Fenster& f) { f.taste(VK_TAB); f.taste(VK_SPACE); }, true},
     Taste{"Enter auf dem Knopf", [](Fenster& f) { f.taste(VK_TAB); f.taste(VK_RETURN); }, true},
     Taste{"Enter im Textfeld", [](Fenster& f) { f.taste(VK_RETURN); }, false},
+    Taste{"Enter im Textfeld nach dem Knopf", [](Fenster& f) { f.taste(VK_TAB); f.taste(VK_TAB); f.taste(VK_RETURN); }, false},
     Taste{"Escape im Textfeld", [](Fenster& f) { f.taste(VK_ESCAPE); }, false},
     Taste{"Tippen allein", [](Fenster&) {}, false}));
 
