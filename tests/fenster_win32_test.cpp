@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -193,11 +194,23 @@ TEST_F(Fenster, TexteOhneVerlust) {
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].text, w(test::keine_zahl));
     EXPECT_EQ(fenster->felder().str_temperatur, L"\u22127,9");
-    EXPECT_EQ(utf16(utf8(L"a\u00E4\u20AC\U0001F328")), L"a\u00E4\u20AC\U0001F328");
     // No length limit: more than the 32767 characters an edit control takes by default.
     const std::wstring lang(33'000, L'1');
     SendMessageW(h("txt_geo"), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lang.c_str()));
     EXPECT_GE(GetWindowTextLengthW(h("txt_geo")), 33'000);
+}
+
+TEST(Utf, HinUndZurueckOhneVerlustEinzelneSurrogateSindKeineZeichen) {
+    for (const std::wstring t : {L"", L"a", L"\u00E4", L"\u20AC", L"\U0001F328", L"\u22127,9", L"1\u2019500.3",
+                                 L"1\u202F500,3", L"\uFFFD\uFFFF", L"x\U0010FFFFy"}) {
+        EXPECT_EQ(utf16(utf8(t)), t);
+    }
+    for (const std::wstring t : {L"\xD800", L"\xDC00", L"\xD800" L"a", L"a\xDFFF", L"\xDC00\xD800", L"1\xDBFF"}) {
+        const std::wstring zurueck = utf16(utf8(t));
+        EXPECT_EQ(zurueck.size(), t.size());
+        EXPECT_NE(zurueck.find(L'\uFFFD'), std::wstring::npos);
+        EXPECT_EQ(std::ranges::count_if(zurueck, [](wchar_t c) { return c >= 0xD800 && c < 0xE000; }), 0);
+    }
 }
 
 // A level too long for the window is shortened in the middle, whole in its tooltip.
