@@ -10,4 +10,20 @@ inline const Zahlformat schweiz{".", "\u2019"};
 inline const Zahlformat usa{".", ","};
 inline const Zahlformat frankreich{",", "\u202F"};
 
+// One calculation as the users of each locale (BCP 47 name) type and read it.
+struct Schreibweise {
+    const char* gebiet;
+    Zahlformat format;
+    const char* temperatur;
+    const char* geo;
+    const char* ergebnis;
+};
+
+inline const Schreibweise schreibweisen[] = {
+    {"de-DE", deutsch, "-7,9", "1.500,3", "15,3"},
+    {"de-CH", schweiz, "-7.9", "1\u2019500.3", "15.3"},
+    {"en-US", usa, "-7.9", "1,500.3", "15.3"},
+    {"fr-FR", frankreich, "-7,9", "1\u202F500,3", "15,3"},
+};
+
 }  // namespace flockenlinie::test

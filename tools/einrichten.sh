@@ -10,7 +10,8 @@ if [ "${1:-}" = test ]; then
     pakete+=(reuse lintian librsvg2-bin appstream-compose)  # license, icon and package checks
     pakete+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3
              xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core locales
-             binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file)
+             binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
+             g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine nsis)
     pakete+=(orca at-spi2-core dbus-daemon)  # the screen reader heard in a test
 fi
 

@@ -2,7 +2,9 @@
 # Starts the real program on a virtual X display in a German locale, types
 # 2,5 and 1500 as a user would, presses Alt+E and saves a picture of the
 # window (default docs/fenster.png). Needs xvfb, xdotool and imagemagick.
+# The Windows program (a .exe) runs under Wine in the Windows build's prefix.
 #   tools/screenshot.sh [program] [picture]
+#   tools/screenshot.sh build-windows/ui/win32/flockenlinie.exe docs/fenster-windows.png
 # SPRACHE, TEMPERATUR and GEO choose another locale and other inputs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +16,9 @@ if [ -z "${FLOCKENLINIE_XVFB:-}" ]; then
 fi
 
 sprache=${SPRACHE:-de_DE.UTF-8}
-LANG=$sprache LC_ALL=$sprache QT_QPA_PLATFORM=xcb "$programm" &
+starter=()
+[[ $programm == *.exe ]] && starter=(tools/unter_wine.sh build-windows/wine)
+LANG=$sprache LC_ALL=$sprache QT_QPA_PLATFORM=xcb "${starter[@]}" "$programm" &
 pid=$!
 fenster=$(xdotool search --sync --onlyvisible --name '^Flockenlinie$' | head -1)
 xdotool windowfocus --sync "$fenster"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Flockenlinie and runs every test: the suite
-# as built, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and the fuzzer for a bounded time (FUZZ_SEKUNDEN, 60 by default).
+# as built, the Windows build's suite under Wine, the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzer for a
+# bounded time (FUZZ_SEKUNDEN, 60 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/einrichten.sh test
@@ -11,6 +12,11 @@ echo "== Tests"
 cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=ON -DFLOCKENLINIE_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Windows"
+cmake --preset windows
+cmake --build --preset windows -j"$jobs"
+tools/mit_xvfb.sh tools/wine_einrichten.sh build-windows/wine ctest --preset windows -j"$jobs"
 
 echo "== Tests unter AddressSanitizer und UndefinedBehaviorSanitizer"
 cmake -S . -B build-san -DFLOCKENLINIE_BENCH=OFF \

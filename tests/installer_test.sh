@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The Windows installer as an administrator rolls it out, under Wine: a silent
+# install (/S) puts the program into Program Files, a Start menu shortcut that
+# starts it and shows its window, and an entry under installed apps with name,
+# version and icon; a silent uninstall while the program runs touches nothing, and
+# once it is closed leaves no file, shortcut or registry value of it behind.
+# The portable ZIP holds the program alone.
+# Wine's exit codes say nothing about an installer: every check looks at files,
+# the registry and the X display.
+#   tests/installer_test.sh WINDOWS_BUILD_DIR VERSION      (on a display: tools/mit_xvfb.sh)
+set -euo pipefail
+bau=$(cd "$1" && pwd)
+version=$2
+arbeit=$bau/installer-test
+# A Wine prefix of the test's own, kept between runs.
+export WINEPREFIX=$arbeit/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+c=$WINEPREFIX/drive_c
+ziel='C:\Program Files\Flockenlinie'
+ziel_unix="$c/Program Files/Flockenlinie"
+verknuepfung='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Flockenlinie.lnk'
+verknuepfung_unix="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Flockenlinie.lnk"
+apps='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Flockenlinie'
+fehler=0
+fehlt() { echo "FEHLER: $*"; fehler=1; }
+abbruch() { echo "FEHLER: $*"; exit 1; }
+# Waits up to 20 seconds for a condition (a loaded machine starts Wine slowly).
+bis() { local ende=$((SECONDS + 20)); until "$@"; do [ "$SECONDS" -lt "$ende" ] || return 1; sleep 0.1; done; }
+fenster() { xdotool search --onlyvisible --name '^Flockenlinie$' >/dev/null 2>&1; }
+eingetragen() { wine reg query "$apps" 2>/dev/null | grep -q DisplayName; }
+nicht() { ! "$@"; }
+# Files and folders of the Windows drive, without the temporary ones; what the
+# registry holds of Flockenlinie, without times (read while no Wine server runs).
+laufwerk() { (cd "$c" && find . -ipath './windows/temp' -prune -o -ipath './users/*/temp' -prune -o -print | sort); }
+registrierung() { cat "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" | grep -i flockenlinie | sed 's/\] [0-9]*$/]/' || true; }
+
+rm -rf "$arbeit/paket"
+mkdir -p "$arbeit"
+(cd "$arbeit" && cpack -G "NSIS;ZIP" --config "$bau/CPackConfig.cmake" -B "$arbeit/paket" >/dev/null)
+installer=$arbeit/paket/flockenlinie-$version-win64.exe
+[ -f "$installer" ] || abbruch "kein Installer: $(ls "$arbeit/paket")"
+inhalt=$(cmake -E tar tf "$arbeit/paket/flockenlinie-$version-win64.zip")
+[ "$inhalt" = "flockenlinie-$version-win64/flockenlinie.exe" ] || fehlt "ZIP enthält: $inhalt"
+
+# A run that stopped half-way left the program behind: start from a new prefix, a
+# copy of the other Windows tests' one (BUILD_DIR/wine) if they made it: a new one
+# takes 20 seconds.
+if [ -e "$ziel_unix" ] || grep -qs 'Uninstall\\\\Flockenlinie\]' "$WINEPREFIX/system.reg"; then
+    rm -rf "$WINEPREFIX"
+fi
+[ -e "$WINEPREFIX" ] || [ ! -f "$bau/wine/.eingerichtet" ] || cp -a "$bau/wine" "$WINEPREFIX"
+"$(dirname "$0")/../tools/wine_einrichten.sh" "$WINEPREFIX"
+laufwerk >"$arbeit/vorher.txt"
+registrierung >"$arbeit/vorher.reg"
+trap 'wineserver -k 2>/dev/null || true' EXIT
+wineserver -p </dev/null >/dev/null 2>&1  # its output away from the caller's pipes
+
+wine "$installer" /S || true
+bis test -f "$ziel_unix/Uninstall.exe" || abbruch "nicht installiert: $(ls "$c/Program Files")"
+[ -f "$ziel_unix/flockenlinie.exe" ] || fehlt "nicht installiert: $ziel\\flockenlinie.exe"
+[ -f "$verknuepfung_unix" ] || fehlt "keine Verknüpfung im Startmenü: $verknuepfung"
+
+# The entry under installed apps, value by value as `reg query` shows it.
+eintrag=$(wine reg query "$apps" 2>&1 | tr -d '\r')
+while IFS= read -r wert; do
+    grep -qxF "    $wert" <<<"$eintrag" || fehlt "in $apps fehlt: $wert"
+done <<EOF
+DisplayName    REG_SZ    Flockenlinie
+DisplayVersion    REG_SZ    $version
+DisplayIcon    REG_SZ    $ziel\\flockenlinie.exe,0
+Publisher    REG_SZ    Flockenlinie
+InstallLocation    REG_SZ    $ziel
+UninstallString    REG_SZ    "$ziel\\Uninstall.exe"
+QuietUninstallString    REG_SZ    "$ziel\\Uninstall.exe" /S
+EOF
+
+# The shortcut starts the installed program, which shows its window; closing
+# the window (WM_CLOSE, as the close box sends it) ends it.
+wine start "$verknuepfung"
+bis fenster || fehlt "kein Fenster „Flockenlinie“ nach dem Start über die Verknüpfung"
+# Uninstalling the running program (in place, _?=, so that Wine waits for it) changes nothing.
+wine "$ziel\\Uninstall.exe" /S "_?=$ziel" || true
+[ -f "$ziel_unix/flockenlinie.exe" ] && [ -f "$verknuepfung_unix" ] && eingetragen ||
+    fehlt "Deinstallation bei laufendem Programm hat angefangen"
+wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
+bis nicht fenster || fehlt "Fenster bleibt nach WM_CLOSE offen"
+
+# The uninstaller runs on as a copy of itself in the temporary folder: wait for
+# its last step, the entry under installed apps.
+wine "$ziel\\Uninstall.exe" /S || true
+bis nicht eingetragen || fehlt "Eintrag unter den installierten Apps bleibt"
+wineserver -k  # writes the registry out
+laufwerk | diff "$arbeit/vorher.txt" - >"$arbeit/rest.txt" || fehlt "Reste auf C: $(cat "$arbeit/rest.txt")"
+registrierung | diff "$arbeit/vorher.reg" - >"$arbeit/rest.reg" || fehlt "Reste in der Registrierung: $(cat "$arbeit/rest.reg")"
+
+[ "$fehler" -eq 0 ] && echo "Installer und ZIP in Ordnung: $(basename "$installer")"
+exit "$fehler"

@@ -1,0 +1,35 @@
+# The Windows build's tests, run as Windows programs under Wine in a prefix
+# of this build's own, on a display of their own (tools/mit_xvfb.sh).
+
+set(wine_prefix ${PROJECT_BINARY_DIR}/wine)
+set(unter_wine ${PROJECT_SOURCE_DIR}/tools/unter_wine.sh ${wine_prefix})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${unter_wine})
+
+# One Wine process for the whole calculation suite: a process per case
+# would cost more than the cases.
+set_target_properties(calc_tests PROPERTIES CROSSCOMPILING_EMULATOR "${unter_wine}")
+add_test(NAME calc_tests COMMAND calc_tests)
+# A Wine process that starts in another locale than the last one rewrites
+# the number format in the registry, under the feet of a window test that
+# has yet to read it: so one Wine process at a time, German unless said.
+set(eine_nach_der_anderen RESOURCE_LOCK wine_gebietsschema ENVIRONMENT LC_ALL=de_DE.UTF-8)
+set_tests_properties(calc_tests PROPERTIES TIMEOUT 60 ${eine_nach_der_anderen})
+
+# The program: statically linked, it asks Windows for nothing but Windows' own DLLs.
+find_program(OBJDUMP x86_64-w64-mingw32-objdump REQUIRED)
+add_test(NAME programmdatei
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/programmdatei_test.sh ${OBJDUMP} $<TARGET_FILE:flockenlinie>)
+
+# The window, driven by its test in a process of its own for each case, one
+# case at a time (also on the one display); in German, then once in each
+# further locale for the number format.
+add_executable(fenster_win32_tests fenster_win32_test.cpp ${PROJECT_SOURCE_DIR}/ui/win32/manifest.rc)
+target_link_libraries(fenster_win32_tests PRIVATE flockenlinie_fenster GTest::gtest_main oleacc)
+add_dependencies(fenster_win32_tests flockenlinie)  # started by the test
+gtest_discover_tests(fenster_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
+    PROPERTIES TIMEOUT 30 ${eine_nach_der_anderen})
+foreach(gebiet de_CH en_US fr_FR)
+    add_test(NAME Gebietsschema.${gebiet} COMMAND fenster_win32_tests --gtest_filter=Gebietsschema.*)
+    set_tests_properties(Gebietsschema.${gebiet} PROPERTIES TIMEOUT 30 RESOURCE_LOCK wine_gebietsschema
+        ENVIRONMENT LC_ALL=${gebiet}.UTF-8)
+endforeach()

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the given prefix, made on first use.
+#   tools/unter_wine.sh PREFIX program.exe [args...]
+set -euo pipefail
+export WINEPREFIX=$(realpath -m "$1")
+shift
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+[ -f "$WINEPREFIX/.eingerichtet" ] || "$(dirname "$0")/wine_einrichten.sh" "$WINEPREFIX"
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+# The program's output goes through a file: Wine's desktop process, started
+# by the first window, inherits it and lingers a second after the program
+# ends, and a caller that reads a pipe (ctest) would wait for it.
+ausgabe=$(mktemp)
+trap 'cat "$ausgabe"; rm -f "$ausgabe"' EXIT
+"$wine" "$@" >"$ausgabe" 2>&1 &
+programm=$!
+trap 'kill "$programm" 2>/dev/null' TERM INT
+wait "$programm"

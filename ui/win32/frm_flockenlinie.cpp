@@ -1,0 +1,370 @@
+#include "frm_flockenlinie.hpp"
+
+#include <commctrl.h>
+#include <initguid.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <array>
+#include <cwctype>
+#include <initializer_list>
+#include <string_view>
+
+#include "anordnung.hpp"
+#include "befehl.hpp"
+#include "dpi.hpp"
+#include "texte.hpp"
+#include "utf.hpp"
+
+// Screen readers announce a live region's changes without the focus moving.
+DEFINE_GUID(LiveSetting_Property_GUID, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
+
+namespace flockenlinie {
+
+namespace {
+
+constexpr wchar_t klassenname[] = L"frm_flockenlinie";
+// Fixed size: a caption, the system menu, minimise and close, no resizing.
+constexpr DWORD fensterstil = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Windows takes the order of creation for the z-order, which is the order a
+// screen reader reads in and names each box by the label before it. So the
+// controls are made row by row, left to right; the tab chain (boxes, then
+// the button) follows the table's tab index all the same.
+std::array<const layout::Steuerelement*, layout::steuerelemente.size()> lesereihenfolge() {
+    std::array<const layout::Steuerelement*, layout::steuerelemente.size()> r{};
+    std::ranges::transform(layout::steuerelemente, r.begin(), [](const auto& s) { return &s; });
+    std::ranges::sort(r, [](auto* a, auto* b) { return std::pair(a->oben, a->links) < std::pair(b->oben, b->links); });
+    return r;
+}
+
+// The button's access key: the letter after the ampersand in its caption.
+wint_t zugriffstaste() {
+    const std::string_view text = layout::eintrag("cmd_berechnen").text;
+    return towlower(static_cast<wint_t>(text[text.find('&') + 1]));
+}
+
+HWND element(HWND fenster, std::string_view name) { return GetDlgItem(fenster, kennung(layout::eintrag(name))); }
+
+std::wstring fenstertext(HWND h) {
+    std::wstring t(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+    t.resize(static_cast<std::size_t>(GetWindowTextW(h, t.data(), static_cast<int>(t.size()))));
+    return t;
+}
+
+std::string gebietsschema(LCTYPE was) {
+    std::array<wchar_t, 16> puffer{};
+    const int n = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, was, puffer.data(), static_cast<int>(puffer.size()));
+    return utf8({puffer.data(), n > 0 ? static_cast<std::size_t>(n - 1) : 0});
+}
+
+// The heading's face is a bitmap font, sharp only at 96 dpi; above that its
+// TrueType successor.
+HFONT ueberschrift_schrift(UINT dpi) {
+    return CreateFontW(-MulDiv(12, static_cast<int>(dpi), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                       dpi > 96 ? L"Microsoft Sans Serif" : L"MS Sans Serif");
+}
+
+SIZE textgroesse(HWND h, const std::wstring& text, UINT format) {
+    HDC dc = GetDC(h);
+    const HGDIOBJ alt = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+    RECT r{};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, alt);
+    ReleaseDC(h, dc);
+    return {r.right, r.bottom};
+}
+
+// The text with its middle cut out and "…" in its place, as long as `breite`
+// pixels allow.
+std::wstring mitte_kuerzen(HWND h, const std::wstring& text, int breite) {
+    for (std::size_t n = text.size(); n-- > 0;) {
+        std::wstring t = text.substr(0, (n + 1) / 2) + L"\u2026" + text.substr(text.size() - n / 2);
+        if (textgroesse(h, t, DT_NOPREFIX).cx <= breite) return t;
+    }
+    return L"\u2026";
+}
+
+}  // namespace
+
+FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
+    const HINSTANCE instanz = GetModuleHandleW(nullptr);
+    WNDCLASSEXW klasse{};
+    if (!GetClassInfoExW(instanz, klassenname, &klasse)) {
+        klasse = {};
+        klasse.cbSize = sizeof klasse;
+        klasse.lpfnWndProc = prozedur;
+        klasse.cbWndExtra = DLGWINDOWEXTRA;  // the dialog manager's keys and focus
+        klasse.hInstance = instanz;
+        klasse.hIcon = LoadIconW(instanz, MAKEINTRESOURCEW(1));
+        klasse.hIconSm = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        klasse.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        klasse.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        klasse.lpszClassName = klassenname;
+        RegisterClassExW(&klasse);
+    }
+    const INITCOMMONCONTROLSEX cc{sizeof cc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&cc);
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    com_ = SUCCEEDED(com);
+
+    const std::wstring titel = utf16(texte::fenster_titel);
+    CreateWindowExW(0, klassenname, titel.c_str(), fensterstil, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, nullptr, nullptr, instanz, this);
+    format_lesen();
+    anlegen();
+    anordnen(dpi::von(frm_flockenlinie), nullptr);
+    ShowWindow(frm_flockenlinie, anzeigen);
+    SetFocus(txt_temperatur);
+}
+
+FrmFlockenlinie::~FrmFlockenlinie() {
+    if (frm_flockenlinie) DestroyWindow(frm_flockenlinie);
+    if (vorleser) vorleser->Release();
+    if (com_) CoUninitialize();
+    DeleteObject(ueberschrift);
+    DeleteObject(schrift);
+}
+
+int FrmFlockenlinie::ausfuehren() {
+    MSG m{};
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) verteilen(m);
+    return static_cast<int>(m.wParam);
+}
+
+void FrmFlockenlinie::verteilen(MSG& m) const {
+    // Alt+E presses the button and leaves the focus where the user types; the
+    // dialog manager would click the button, focus and all.
+    if (m.message == WM_SYSCHAR && frm_flockenlinie && towlower(static_cast<wint_t>(m.wParam)) == zugriffstaste() &&
+        (m.hwnd == frm_flockenlinie || IsChild(frm_flockenlinie, m.hwnd))) {
+        SendMessageW(frm_flockenlinie, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cmd_berechnen), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(cmd_berechnen));
+        return;
+    }
+    if (frm_flockenlinie && IsDialogMessageW(frm_flockenlinie, &m)) return;
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+}
+
+// One control for each row of the table, with its class and text.
+void FrmFlockenlinie::anlegen() {
+    const HINSTANCE instanz = GetModuleHandleW(nullptr);
+    for (const layout::Steuerelement* s : lesereihenfolge()) {
+        const bool ergebnis = std::string_view(s->name) == "lbl_ergebnis";
+        const wchar_t* klasse = L"STATIC";
+        DWORD stil = WS_CHILD | WS_VISIBLE;
+        DWORD exstil = 0;
+        switch (s->klasse) {
+            case layout::Klasse::Label:
+                stil |= SS_CENTERIMAGE | SS_NOPREFIX;
+                stil |= ergebnis ? SS_OWNERDRAW | SS_NOTIFY : SS_LEFTNOWORDWRAP;
+                exstil = ergebnis ? WS_EX_STATICEDGE : 0;  // reads as an output field
+                break;
+            case layout::Klasse::TextBox:
+                klasse = L"EDIT";
+                stil |= WS_TABSTOP | ES_AUTOHSCROLL;
+                exstil = WS_EX_CLIENTEDGE;
+                break;
+            case layout::Klasse::CommandButton:
+                // Neither default nor cancel button: Enter and Escape in a box
+                // do not press it.
+                klasse = L"BUTTON";
+                stil |= WS_TABSTOP | BS_PUSHBUTTON;
+                break;
+        }
+        CreateWindowExW(exstil, klasse, utf16(s->text).c_str(), stil, 0, 0, 0, 0, frm_flockenlinie,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kennung(*s))), instanz, nullptr);
+    }
+    lbl_oben = element(frm_flockenlinie, "lbl_oben");
+    lbl_temperatur = element(frm_flockenlinie, "lbl_temperatur");
+    lbl_geo = element(frm_flockenlinie, "lbl_geo");
+    lbl_Schneefall = element(frm_flockenlinie, "lbl_Schneefall");
+    txt_temperatur = element(frm_flockenlinie, "txt_temperatur");
+    txt_geo = element(frm_flockenlinie, "txt_geo");
+    cmd_berechnen = element(frm_flockenlinie, "cmd_berechnen");
+    lbl_ergebnis = element(frm_flockenlinie, "lbl_ergebnis");
+
+    for (HWND box : {txt_temperatur, txt_geo}) SendMessageW(box, EM_SETLIMITTEXT, 0, 0);  // no length limit
+
+    tipp = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+                           0, frm_flockenlinie, nullptr, instanz, nullptr);
+    TOOLINFOW werkzeug = werkzeug_ergebnis();
+    werkzeug.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    SendMessageW(tipp, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&werkzeug));
+
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                   reinterpret_cast<void**>(&vorleser)))) {
+        VARIANT hoeflich{};
+        hoeflich.vt = VT_I4;
+        hoeflich.lVal = 1;  // polite: after what the reader is saying
+        vorleser->SetHwndProp(lbl_ergebnis, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, LiveSetting_Property_GUID,
+                              hoeflich);
+    }
+}
+
+// The table's layout at the window's pixel density, enlarged uniformly by
+// the smallest factor that lets every caption, the heading and the button
+// text fit the system's font.
+void FrmFlockenlinie::anordnen(UINT dpi, const RECT* vorschlag) {
+    dpi_ = dpi;
+    const HFONT alt_ueberschrift = ueberschrift;
+    const HFONT alt_schrift = schrift;
+    NONCLIENTMETRICSW metriken = dpi::metriken(dpi);
+    ueberschrift = ueberschrift_schrift(dpi);
+    schrift = CreateFontIndirectW(&metriken.lfMessageFont);
+    const double k = dpi / 1440.0;
+    const int knopfrand = 2 * (dpi::systemmass(SM_CXEDGE, dpi) + MulDiv(3, static_cast<int>(dpi), 96));
+    faktor_ = 1.0;
+    for (const auto& s : layout::steuerelemente) {
+        HWND h = GetDlgItem(frm_flockenlinie, kennung(s));
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(h == lbl_oben ? ueberschrift : schrift), FALSE);
+        if (s.klasse == layout::Klasse::TextBox || *s.text == '\0') continue;
+        const bool knopf = s.klasse == layout::Klasse::CommandButton;
+        const SIZE noetig = textgroesse(h, utf16(s.text), knopf ? 0 : DT_NOPREFIX);
+        faktor_ = std::max(faktor_, layout::vergroesserung(s, k, noetig.cx + (knopf ? knopfrand : 0),
+                                                           noetig.cy + (knopf ? knopfrand : 0)));
+    }
+    for (const auto& s : layout::steuerelemente) {
+        const auto r = layout::in_pixel(s, k * faktor_);
+        MoveWindow(GetDlgItem(frm_flockenlinie, kennung(s)), r.links, r.oben, r.breite, r.hoehe, FALSE);
+    }
+    const RECT innen{0, 0, layout::fenster_breite_pixel(k * faktor_), layout::fenster_hoehe_pixel(k * faktor_)};
+    const RECT aussen = dpi::rahmen_um(innen, fensterstil, 0, dpi);
+    SetWindowPos(frm_flockenlinie, nullptr, vorschlag ? vorschlag->left : 0, vorschlag ? vorschlag->top : 0,
+                 aussen.right - aussen.left, aussen.bottom - aussen.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (vorschlag ? 0 : SWP_NOMOVE));
+    // Where the frame is not drawn at this density after all, the client
+    // area keeps its size and the frame gives way.
+    RECT ist;
+    GetClientRect(frm_flockenlinie, &ist);
+    if (ist.right != innen.right || ist.bottom != innen.bottom) {
+        SetWindowPos(frm_flockenlinie, nullptr, 0, 0, aussen.right - aussen.left + innen.right - ist.right,
+                     aussen.bottom - aussen.top + innen.bottom - ist.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ergebnis_einpassen();
+    InvalidateRect(frm_flockenlinie, nullptr, TRUE);
+    DeleteObject(alt_ueberschrift);
+    DeleteObject(alt_schrift);
+}
+
+// The result's tooltip.
+TOOLINFOW FrmFlockenlinie::werkzeug_ergebnis() {
+    TOOLINFOW werkzeug{};
+    werkzeug.cbSize = sizeof werkzeug;
+    werkzeug.hwnd = frm_flockenlinie;
+    werkzeug.uId = reinterpret_cast<UINT_PTR>(lbl_ergebnis);
+    werkzeug.lpszText = tipptext_.data();
+    return werkzeug;
+}
+
+int FrmFlockenlinie::innenrand() const { return MulDiv(3, static_cast<int>(dpi_), 96); }
+
+void FrmFlockenlinie::format_lesen() { format_ = {gebietsschema(LOCALE_SDECIMAL), gebietsschema(LOCALE_STHOUSAND)}; }
+
+// A number cut short reads as another number: the result grows to the right
+// as far as the window's margin, and what is still too long is shortened in
+// the middle, the whole number in its tooltip.
+void FrmFlockenlinie::ergebnis_einpassen() {
+    const auto& s = layout::eintrag("lbl_ergebnis");
+    const double k = dpi_ / 1440.0 * faktor_;
+    const int rahmen = 2 * (dpi::systemmass(SM_CXEDGE, dpi_) + innenrand());
+    const auto platz = layout::ergebnis_breite(s, k, textgroesse(lbl_ergebnis, ergebnis_, DT_NOPREFIX).cx + rahmen);
+    SetWindowTextW(lbl_ergebnis, (platz.kuerzen ? mitte_kuerzen(lbl_ergebnis, ergebnis_, platz.breite - rahmen)
+                                                : ergebnis_).c_str());
+    tipptext_ = platz.kuerzen ? ergebnis_ : std::wstring();
+    TOOLINFOW werkzeug = werkzeug_ergebnis();
+    SendMessageW(tipp, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&werkzeug));
+    SetWindowPos(lbl_ergebnis, nullptr, 0, 0, platz.breite, layout::in_pixel(s, k).hoehe,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FrmFlockenlinie::ergebnis_zeigen(std::wstring text) {
+    ergebnis_ = std::move(text);
+    ergebnis_einpassen();
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, lbl_ergebnis, OBJID_CLIENT, CHILDID_SELF);
+}
+
+// The calculate command: read both boxes, let the command decide, keep what
+// it allows, then the message, then the one control it names.
+void FrmFlockenlinie::berechnen() {
+    const std::wstring temperatur = fenstertext(txt_temperatur);
+    const std::wstring geo = fenstertext(txt_geo);
+    const Antwort antwort = befehl_berechnen(utf8(temperatur), utf8(geo), format_);
+
+    if (antwort.str_temperatur) felder_.str_temperatur = temperatur;
+    if (antwort.str_geo) felder_.str_geo = geo;
+    if (antwort.var_ergebnis) felder_.var_ergebnis = antwort.var_ergebnis;
+    if (!antwort.meldung.empty()) {
+        MessageBoxW(frm_flockenlinie, utf16(antwort.meldung).c_str(), utf16(texte::meldung_titel).c_str(),
+                    MB_OK | MB_ICONSTOP);
+    }
+    switch (antwort.ziel) {
+        case Ziel::keines: break;
+        case Ziel::txt_temperatur: SetWindowTextW(txt_temperatur, L""); break;
+        case Ziel::txt_geo: SetWindowTextW(txt_geo, L""); break;
+        case Ziel::lbl_ergebnis: ergebnis_zeigen(utf16(antwort.text)); break;
+    }
+}
+
+LRESULT CALLBACK FrmFlockenlinie::prozedur(HWND fenster, UINT nachricht, WPARAM w, LPARAM l) {
+    if (nachricht == WM_NCCREATE) {
+        auto* selbst = static_cast<FrmFlockenlinie*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        selbst->frm_flockenlinie = fenster;
+        SetWindowLongPtrW(fenster, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(selbst));
+    }
+    auto* selbst = reinterpret_cast<FrmFlockenlinie*>(GetWindowLongPtrW(fenster, GWLP_USERDATA));
+    if (nachricht == WM_NCDESTROY && selbst) {
+        selbst->frm_flockenlinie = nullptr;
+        SetWindowLongPtrW(fenster, GWLP_USERDATA, 0);
+    }
+    return selbst && selbst->frm_flockenlinie ? selbst->behandeln(nachricht, w, l)
+                                              : DefDlgProcW(fenster, nachricht, w, l);
+}
+
+LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
+    switch (nachricht) {
+        case WM_COMMAND:
+            // Only the button calculates. Enter and Escape in a box reach the
+            // window as IDOK and IDCANCEL, which it has no control for.
+            if (HIWORD(w) == BN_CLICKED && reinterpret_cast<HWND>(l) == cmd_berechnen && cmd_berechnen) berechnen();
+            return 0;
+        case WM_DRAWITEM: {
+            // The result on the window's background, a little off its edges.
+            const auto* z = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+            if (z->hwndItem != lbl_ergebnis) break;
+            FillRect(z->hDC, &z->rcItem, GetSysColorBrush(COLOR_WINDOW));
+            RECT r = z->rcItem;
+            InflateRect(&r, -innenrand(), 0);
+            const HGDIOBJ alt = SelectObject(z->hDC, schrift);
+            SetBkMode(z->hDC, TRANSPARENT);
+            SetTextColor(z->hDC, GetSysColor(COLOR_WINDOWTEXT));
+            const std::wstring text = fenstertext(lbl_ergebnis);
+            DrawTextW(z->hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            SelectObject(z->hDC, alt);
+            return TRUE;
+        }
+        case WM_DPICHANGED:
+            anordnen(HIWORD(w), reinterpret_cast<const RECT*>(l));
+            return 0;
+        case WM_SETTINGCHANGE:
+            // The user changed the number format, or the system's fonts.
+            if (l && std::wstring_view(reinterpret_cast<const wchar_t*>(l)) == L"intl") format_lesen();
+            if (w == SPI_SETNONCLIENTMETRICS && lbl_ergebnis) anordnen(dpi_, nullptr);
+            break;
+        case WM_CLOSE:
+            // No question, nothing to save.
+            DestroyWindow(frm_flockenlinie);
+            return 0;
+        case WM_DESTROY:
+            if (vorleser) vorleser->ClearHwndProps(lbl_ergebnis, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                   &LiveSetting_Property_GUID, 1);
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefDlgProcW(frm_flockenlinie, nachricht, w, l);
+}
+
+}  // namespace flockenlinie

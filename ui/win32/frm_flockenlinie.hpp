@@ -1,0 +1,87 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "layout.hpp"
+#include "zahlformat.hpp"
+
+struct IAccPropServices;
+
+namespace flockenlinie {
+
+// The program's one window on Windows' own controls: two boxes for the
+// 850 hPa temperature and height, the button that calculates, and the labels
+// around them.
+class FrmFlockenlinie {
+public:
+    // What the last press of the button kept: the last texts that were
+    // numbers, and the last level computed (none until the first one).
+    struct Felder {
+        std::wstring str_temperatur;
+        std::wstring str_geo;
+        std::optional<double> var_ergebnis;
+    };
+
+    // Creates the window and shows it as Windows asks (WinMain's nShowCmd).
+    explicit FrmFlockenlinie(int anzeigen = SW_SHOWDEFAULT);
+    ~FrmFlockenlinie();
+    FrmFlockenlinie(const FrmFlockenlinie&) = delete;
+    FrmFlockenlinie& operator=(const FrmFlockenlinie&) = delete;
+
+    // Runs the thread's message loop until the window is closed; returns the
+    // program's exit status.
+    int ausfuehren();
+    // Hands one message on, the dialog manager's keys first.
+    void verteilen(MSG& m) const;
+
+    HWND fenster() const { return frm_flockenlinie; }
+    const Felder& felder() const { return felder_; }
+    // How much the table's layout was enlarged so that every caption fits
+    // the system's font; 1 where it fits as drawn.
+    double faktor() const { return faktor_; }
+
+private:
+    static LRESULT CALLBACK prozedur(HWND fenster, UINT nachricht, WPARAM w, LPARAM l);
+    LRESULT behandeln(UINT nachricht, WPARAM w, LPARAM l);
+    void anlegen();
+    void anordnen(UINT dpi, const RECT* vorschlag);
+    void format_lesen();
+    void berechnen();  // the button's command
+    void ergebnis_zeigen(std::wstring text);
+    void ergebnis_einpassen();
+    TOOLINFOW werkzeug_ergebnis();
+    int innenrand() const;  // between the result's edge and its text
+
+    HWND frm_flockenlinie = nullptr;
+    HWND lbl_oben = nullptr;
+    HWND lbl_temperatur = nullptr;
+    HWND lbl_geo = nullptr;
+    HWND lbl_Schneefall = nullptr;
+    HWND txt_temperatur = nullptr;
+    HWND txt_geo = nullptr;
+    HWND cmd_berechnen = nullptr;
+    HWND lbl_ergebnis = nullptr;
+    HWND tipp = nullptr;  // the whole result, where it shows shortened
+
+    Felder felder_;
+    Zahlformat format_;
+    std::wstring ergebnis_;  // whole, also where the label shows it shortened
+    std::wstring tipptext_;
+    UINT dpi_ = 96;
+    double faktor_ = 1.0;
+    HFONT ueberschrift = nullptr;
+    HFONT schrift = nullptr;
+    IAccPropServices* vorleser = nullptr;  // tells screen readers the result is live
+    bool com_ = false;
+};
+
+// The window-local id of a row of the layout table.
+inline int kennung(const layout::Steuerelement& s) {
+    return 100 + static_cast<int>(&s - layout::steuerelemente.data());
+}
+
+}  // namespace flockenlinie
