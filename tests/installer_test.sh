@@ -4,7 +4,8 @@
 # starts it and shows its window, and an entry under installed apps with name,
 # version and icon; a silent uninstall while the program runs touches nothing, and
 # once it is closed leaves no file, shortcut or registry value of it behind.
-# The portable ZIP holds the program alone.
+# The portable ZIP holds the program alone, one file that runs on any Windows
+# as it is: it imports only DLLs that come with Windows, and stays under 1 MB.
 # Wine's exit codes say nothing about an installer: every check looks at files,
 # the registry and the X display.
 #   tests/installer_test.sh WINDOWS_BUILD_DIR VERSION      (on a display: tools/mit_xvfb.sh)
@@ -38,8 +39,15 @@ mkdir -p "$arbeit"
 (cd "$arbeit" && cpack -G "NSIS;ZIP" --config "$bau/CPackConfig.cmake" -B "$arbeit/paket" >/dev/null)
 installer=$arbeit/paket/flockenlinie-$version-win64.exe
 [ -f "$installer" ] || abbruch "kein Installer: $(ls "$arbeit/paket")"
-inhalt=$(cmake -E tar tf "$arbeit/paket/flockenlinie-$version-win64.zip")
+(cd "$arbeit/paket" && cmake -E tar xf "flockenlinie-$version-win64.zip")
+inhalt=$(cd "$arbeit/paket" && find "flockenlinie-$version-win64" -type f)
 [ "$inhalt" = "flockenlinie-$version-win64/flockenlinie.exe" ] || fehlt "ZIP enthält: $inhalt"
+exe=$arbeit/paket/flockenlinie-$version-win64/flockenlinie.exe
+dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr A-Z a-z)
+grep -qx kernel32.dll <<<"$dlls" || fehlt "keine Importe gefunden"
+fremd=$(grep -Evx '(kernel32|user32|gdi32|comctl32|ole32|oleaut32|oleacc|advapi32|msvcrt)\.dll' <<<"$dlls" || true)
+[ -z "$fremd" ] || fehlt "fremde DLLs: $fremd"
+[ "$(stat -c %s "$exe")" -le 1048576 ] || fehlt "flockenlinie.exe größer als 1 MB: $(stat -c %s "$exe") Bytes"
 
 # A run that stopped half-way left the program behind: start from a new prefix, a
 # copy of the other Windows tests' one (BUILD_DIR/wine) if they made it: a new one
@@ -92,5 +100,5 @@ wineserver -k  # writes the registry out
 laufwerk | diff "$arbeit/vorher.txt" - >"$arbeit/rest.txt" || fehlt "Reste auf C: $(cat "$arbeit/rest.txt")"
 registrierung | diff "$arbeit/vorher.reg" - >"$arbeit/rest.reg" || fehlt "Reste in der Registrierung: $(cat "$arbeit/rest.reg")"
 
-[ "$fehler" -eq 0 ] && echo "Installer und ZIP in Ordnung: $(basename "$installer")"
+[ "$fehler" -eq 0 ] && echo "Installer und ZIP in Ordnung: $(basename "$installer"), flockenlinie.exe $(stat -c %s "$exe") Bytes, importiert $(echo $dlls)"
 exit "$fehler"

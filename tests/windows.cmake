@@ -15,11 +15,6 @@ add_test(NAME calc_tests COMMAND calc_tests)
 set(eine_nach_der_anderen RESOURCE_LOCK wine_gebietsschema ENVIRONMENT LC_ALL=de_DE.UTF-8)
 set_tests_properties(calc_tests PROPERTIES TIMEOUT 60 ${eine_nach_der_anderen})
 
-# The program: statically linked, it asks Windows for nothing but Windows' own DLLs.
-find_program(OBJDUMP x86_64-w64-mingw32-objdump REQUIRED)
-add_test(NAME programmdatei
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/programmdatei_test.sh ${OBJDUMP} $<TARGET_FILE:flockenlinie>)
-
 # The window, driven by its test in a process of its own for each case, one
 # case at a time (also on the one display); in German, then once in each
 # further locale for the number format.
