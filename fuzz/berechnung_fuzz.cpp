@@ -29,15 +29,6 @@ void pruefe(bool bedingung, const char* was) {
 
 bool gleich(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
-// The display text, read back in a plain format, is the 15-digit rounding.
-void pruefe_anzeige(double wert) {
-    static const Zahlformat deutsch{",", "."};
-    char gerundet[64];
-    std::snprintf(gerundet, sizeof gerundet, "%.14e", wert);
-    const auto zurueck = zahl_lesen(zahl_anzeigen(wert, deutsch), deutsch);
-    pruefe(zurueck && *zurueck == std::strtod(gerundet, nullptr), "Anzeige ist die 15-stellige Rundung");
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
@@ -48,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     const auto t = zahl_lesen(temperatur, format);
     const auto g = zahl_lesen(geo, format);
-    pruefe(!t || std::isfinite(*t), "gelesene Temperatur ist endlich");
-    pruefe(!g || std::isfinite(*g), "gelesene Höhe ist endlich");
+    pruefe((!t || std::isfinite(*t)) && (!g || std::isfinite(*g)), "gelesene Zahlen sind endlich");
 
     double term = 0, grenze = 0;
     bool ueberlauf = false;
@@ -77,7 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         const bool drin = grenze >= 0 && grenze < 10000;
         pruefe(a.art == (drin ? Ausgangsart::ok : Ausgangsart::ausserhalb_bereich), "Bereich");
         pruefe(a.anzeige == (drin ? zahl_anzeigen(grenze, format) : std::string()), "Anzeige nur für ok");
-        pruefe_anzeige(grenze);
     }
     return 0;
 }
