@@ -1,6 +1,8 @@
-// The window driven as a user drives it: typing, Tab, mouse, Alt+E, Space.
+// The Qt window driven as a user drives it, its layout at several fonts, the
+// result label, the message box and what a screen reader hears.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -12,283 +14,260 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <functional>
-#include <memory>
-#include <optional>
-#include <utility>
-#include <vector>
 
+#include "fenster_pruefungen.hpp"
 #include "frm_flockenlinie.hpp"
-#include "druecke.hpp"
-#include "formate.hpp"
 
 namespace flockenlinie {
 namespace {
 
+using test::Taste;
+
 // A menu entry as the user reads it: no access key marks, no shortcut.
 QString menuetext(const QAction* a) { return a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0); }
 
-// What the window said, and how it stood at that moment.
-struct Meldung {
-    QString text;
-    QString txt_temperatur, txt_geo, lbl_ergebnis;
-};
-
-class Fenster : public testing::Test {
+class QtBedienung : public test::Bedienung {
 public:
-    void SetUp() override { oeffnen(test::deutsch); }
-
-    void oeffnen(const Zahlformat& format) {
-        fenster = std::make_unique<FrmFlockenlinie>(format, [this](QWidget* eltern, const QString& text) {
-            EXPECT_EQ(eltern, fenster.get());
-            meldungen.push_back({text, box("txt_temperatur")->text(), box("txt_geo")->text(),
-                                 label("lbl_ergebnis")->text()});
-        });
-        fenster->show();
-        fenster->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    explicit QtBedienung(const Zahlformat& format = test::deutsch)
+        : fenster(format, [this](QWidget* eltern, const QString& t) { melden(eltern, t); }) {
+        fenster.show();
+        fenster.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
     }
+    template <class T = QWidget> T* w(const char* name) { return fenster.findChild<T*>(name); }
 
-    QLineEdit* box(const char* name) { return fenster->findChild<QLineEdit*>(name); }
-    QLabel* label(const char* name) { return fenster->findChild<QLabel*>(name); }
-    QPushButton* knopf() { return fenster->findChild<QPushButton*>("cmd_berechnen"); }
-    QVariant feld(const char* name) { return fenster->property(name); }
-    QWidget* fokus() { return QApplication::focusWidget(); }
-
-    // Types as on a keyboard; what is not ASCII arrives as text, as from an
-    // input method.
-    void tippen(const char* name, const QString& text) {
-        QLineEdit* b = box(name);
+    // What is not ASCII arrives as text, as from an input method.
+    void tippen(const char* name, const std::string& utf8) override {
+        auto* b = w<QLineEdit>(name);
         b->setFocus();
         b->selectAll();
         QTest::keyClick(b, Qt::Key_Delete);
-        for (const QChar c : text) {
-            if (c.unicode() < 0x80) {
-                QTest::keyClick(b, c.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Click, b, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            }
+        for (const QChar c : QString::fromStdString(utf8)) {
+            if (c.unicode() < 0x80) QTest::keyClick(b, c.toLatin1());
+            else QTest::sendKeyEvent(QTest::Click, b, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-    // Alt+E, through the window as the keyboard sends it. The button shows
-    // itself pressed for a moment before it clicks.
-    void alt_e() {
-        QSignalSpy gedrueckt(knopf(), &QPushButton::clicked);
-        QTest::keyClick(fenster->windowHandle(), Qt::Key_E, Qt::AltModifier);
-        EXPECT_TRUE(gedrueckt.wait(2000));
+    // Alt+E goes through the window as the keyboard sends it; the button
+    // shows itself pressed for a moment before it clicks.
+    void taste(Taste t) override {
+        if (t == Taste::alt_e) {
+            QSignalSpy gedrueckt(w<QPushButton>("cmd_berechnen"), &QPushButton::clicked);
+            QTest::keyClick(fenster.windowHandle(), Qt::Key_E, Qt::AltModifier);
+            EXPECT_TRUE(gedrueckt.wait(2000));
+            return;
+        }
+        const Qt::Key tasten[] = {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape};
+        QTest::keyClick(QApplication::focusWidget(), tasten[static_cast<int>(t)],
+                        t == Taste::umschalt_tab ? Qt::ShiftModifier : Qt::NoModifier);
     }
-    void rechnen(const QString& temperatur, const QString& geo) {
-        tippen("txt_temperatur", temperatur);
-        tippen("txt_geo", geo);
-        QTest::mouseClick(knopf(), Qt::LeftButton);
+    std::string text(const char* name) override { return w(name)->property("text").toString().toStdString(); }
+    std::string fokus() override {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "";
+    }
+    std::string str_temperatur() override { return fenster.property("str_temperatur").toString().toStdString(); }
+    std::string str_geo() override { return fenster.property("str_geo").toString().toStdString(); }
+    std::optional<double> var_ergebnis() override {
+        const QVariant v = fenster.property("var_ergebnis");
+        return v.isValid() ? std::optional(v.toDouble()) : std::nullopt;
+    }
+    std::string bild() override {
+        std::string r;
+        for (const auto& s : layout::steuerelemente) {
+            const QRect g = w(s.name)->geometry();
+            if (std::string_view(s.name) == "lbl_ergebnis") continue;
+            r += QString("%1,%2 %3x%4 ").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()).toStdString() + (s.klasse == layout::Klasse::TextBox ? "" : text(s.name)) + "\n";
+        }
+        return r;
     }
 
-    std::unique_ptr<FrmFlockenlinie> fenster;
-    std::vector<Meldung> meldungen;
+    // The real message box, read and closed as it comes up.
+    void melden(QWidget* eltern, const QString& t) {
+        EXPECT_EQ(eltern, &fenster);
+        QTimer::singleShot(0, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "OK");
+            meldungen.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
+                                 box->isModal() && box->icon() == QMessageBox::Critical &&
+                                     box->standardButtons() == QMessageBox::Ok,
+                                 text("txt_temperatur"), text("txt_geo"), text("lbl_ergebnis")});
+            box->button(QMessageBox::Ok)->click();
+        });
+        meldung_zeigen(eltern, t);
+        fenster.activateWindow();  // as a desktop does once the box is closed
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    }
+
+    FrmFlockenlinie fenster;
 };
 
-// ---- The command, for each outcome, after a first good press -------------
+TEST(Fenster, Druecke) {
+    QtBedienung b;
+    test::druecke_pruefen(b);
+}
+TEST(Fenster, Tasten) { test::tasten_pruefen([] { return std::make_unique<QtBedienung>(); }); }
+TEST(Fenster, FokusUndTabReihenfolge) {
+    QtBedienung b;
+    test::tabfolge_pruefen(b);
+}
 
-class FensterBefehl : public Fenster, public testing::WithParamInterface<test::Druck> {};
-
-TEST_P(FensterBefehl, AendertNurWasDerAusgangNennt) {
-    const test::Druck& d = GetParam();
-    const auto q = [](const char* utf8) { return QString::fromUtf8(utf8); };
-    rechnen("2,5", "1500");  // the window shows 1575 before
-    ASSERT_EQ(label("lbl_ergebnis")->text(), "1575");
-    ASSERT_TRUE(meldungen.empty());
-
-    tippen("txt_temperatur", q(d.temperatur));
-    tippen("txt_geo", q(d.geo));
-    alt_e();
-
-    if (d.meldung) {
-        ASSERT_EQ(meldungen.size(), 1u);
-        EXPECT_EQ(meldungen[0].text, q(d.meldung));
-        // The box is emptied only after the message has been read.
-        EXPECT_EQ(meldungen[0].txt_temperatur, q(d.temperatur));
-        EXPECT_EQ(meldungen[0].txt_geo, q(d.geo));
-        EXPECT_EQ(meldungen[0].lbl_ergebnis, "1575");
-    } else {
-        EXPECT_TRUE(meldungen.empty());
+// Numbers as the user's locale writes them; with no locale set, as the
+// window's language writes them.
+TEST(Fenster, Gebietsschemata) {
+    for (const auto& s : test::schreibweisen) {
+        const Zahlformat format = zahlformat_aus(QLocale(QString::fromLatin1(s.gebiet)));
+        EXPECT_EQ(format.dezimaltrenner, s.format.dezimaltrenner) << s.gebiet;
+        EXPECT_EQ(format.gruppentrenner, s.format.gruppentrenner) << s.gebiet;
+        QtBedienung b(format);
+        test::schreibweise_pruefen(b, s);
     }
-    EXPECT_EQ(box("txt_temperatur")->text(), q(d.txt_temperatur));
-    EXPECT_EQ(box("txt_geo")->text(), q(d.txt_geo));
-    EXPECT_EQ(label("lbl_ergebnis")->text(), q(d.lbl_ergebnis));
-    EXPECT_EQ(feld("str_temperatur").toString(), q(d.str_temperatur));
-    EXPECT_EQ(feld("str_geo").toString(), q(d.str_geo));
-    EXPECT_EQ(feld("var_ergebnis").toDouble(), d.var_ergebnis);
-    EXPECT_EQ(label("lbl_Schneefall")->text(), "Schneefall m:");
-    EXPECT_EQ(fokus(), box("txt_geo")) << "the command never moves the focus";
+    QtBedienung b(zahlformat_aus(QLocale::c()));
+    test::schreibweise_pruefen(b, {"C", test::deutsch, "2,5", "1.500", "1575"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Ausgaenge, FensterBefehl, testing::ValuesIn(test::druecke));
-
-TEST_F(Fenster, ErgebnisFeldIstLeerBisZurErstenRechnung) {
-    rechnen("", "");
-    rechnen("5", "x");
-    EXPECT_FALSE(feld("var_ergebnis").isValid());
-    EXPECT_EQ(feld("str_temperatur").toString(), "5");
-    rechnen("1,3E306", "0");
-    EXPECT_FALSE(feld("var_ergebnis").isValid());
-}
-
-TEST_F(Fenster, ZweimalDrueckenGibtZweimalDasselbe) {
-    rechnen("2,5", "1500");
-    QTest::mouseClick(knopf(), Qt::LeftButton);
-    EXPECT_EQ(label("lbl_ergebnis")->text(), "1575");
-    EXPECT_EQ(feld("var_ergebnis").toDouble(), 1575);
-    EXPECT_TRUE(meldungen.empty());
-}
-
-TEST_F(Fenster, ErfolgNachFehler) {
-    rechnen("-10", "1500");
-    rechnen("0", "1400");
-    EXPECT_EQ(label("lbl_ergebnis")->text(), "1100");
-    EXPECT_EQ(meldungen.size(), 1u);
-}
-
-TEST_F(Fenster, TextfelderOhneLaengengrenze) {
-    const QString lang(100'000, QLatin1Char('1'));
-    box("txt_temperatur")->setFocus();
-    box("txt_temperatur")->insert(lang);
-    EXPECT_EQ(box("txt_temperatur")->text().size(), lang.size());
+TEST(Fenster, TextfelderOhneLaengengrenze) {
+    QtBedienung b;
+    b.w<QLineEdit>("txt_temperatur")->insert(QString(100'000, QLatin1Char('1')));
+    EXPECT_EQ(b.text("txt_temperatur").size(), 100'000u);
 }
 
 // The mouse selects the result and copies it, with Ctrl+C wherever the focus
 // is (a box's own selection comes first) or by its German context menu; the
 // result never takes the focus.
-TEST_F(Fenster, ErgebnisLaesstSichKopieren) {
-    rechnen("2,5", "1500");
-    QLabel* ergebnis = label("lbl_ergebnis");
-    const auto kopiere_mit_menue = [&] {
-        QContextMenuEvent ereignis(QContextMenuEvent::Mouse, QPoint(5, 5), ergebnis->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(ergebnis, &ereignis);
-        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menue, nullptr);
-        for (QAction* a : menue->actions()) {
-            if (menuetext(a) == "Kopieren") a->trigger();
-        }
-        menue->close();
-    };
-    // Where the focus is, and whether by the menu or by Ctrl+C.
-    const std::vector<std::pair<QWidget*, bool>> wege{{knopf(), false}, {box("txt_geo"), false}, {box("txt_geo"), true}};
-    for (const auto& [fokus_vorher, mit_menue] : wege) {
-        SCOPED_TRACE(fokus_vorher->objectName().toStdString());
+TEST(Fenster, ErgebnisLaesstSichKopieren) {
+    QtBedienung b;
+    b.rechnen("2,5", "1500");
+    auto* ergebnis = b.w<QLabel>("lbl_ergebnis");
+    for (const auto& [fokus_vorher, mit_menue] : {std::pair{"cmd_berechnen", false}, {"txt_geo", false}, {"txt_geo", true}}) {
+        SCOPED_TRACE(fokus_vorher);
         QGuiApplication::clipboard()->clear();
-        fokus_vorher->setFocus();
+        b.w(fokus_vorher)->setFocus();
         QTest::mouseDClick(ergebnis, Qt::LeftButton, {}, QPoint(10, ergebnis->height() / 2));
         ASSERT_EQ(ergebnis->selectedText(), "1575");
-        if (mit_menue) kopiere_mit_menue();
-        else QTest::keyClick(fokus_vorher, Qt::Key_C, Qt::ControlModifier);
+        if (mit_menue) {
+            QContextMenuEvent ereignis(QContextMenuEvent::Mouse, QPoint(5, 5), ergebnis->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(ergebnis, &ereignis);
+            auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menue, nullptr);
+            for (QAction* a : menue->actions()) if (menuetext(a) == "Kopieren") a->trigger();
+            menue->close();
+        } else {
+            QTest::keyClick(b.w(fokus_vorher), Qt::Key_C, Qt::ControlModifier);
+        }
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "1575");
-        EXPECT_EQ(fokus(), fokus_vorher);
+        EXPECT_EQ(b.fokus(), fokus_vorher);
     }
-    box("txt_geo")->selectAll();  // the box's own selection
-    QTest::keyClick(box("txt_geo"), Qt::Key_C, Qt::ControlModifier);
+    b.w<QLineEdit>("txt_geo")->selectAll();  // the box's own selection
+    QTest::keyClick(b.w("txt_geo"), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1500");
 }
 
-// ---- Keys and focus -----------------------------------------------------
+// ---- The program ------------------------------------------------------------
 
-TEST_F(Fenster, FokusUndTabReihenfolge) {
-    EXPECT_EQ(QApplication::focusWidget(), box("txt_temperatur"));
-    const std::vector<QWidget*> kette{box("txt_geo"), knopf(), box("txt_temperatur"), box("txt_geo")};
-    for (QWidget* naechstes : kette) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), naechstes);
-    }
-    for (const char* name : {"lbl_oben", "lbl_temperatur", "lbl_geo", "lbl_Schneefall", "lbl_ergebnis"}) {
-        EXPECT_EQ(label(name)->focusPolicy(), Qt::NoFocus) << name;
-    }
-}
-
-struct Taste {
-    const char* was;
-    std::function<void(Fenster&)> druecken;
-    bool rechnet;
-};
-
-class FensterTasten : public Fenster, public testing::WithParamInterface<Taste> {};
-
-TEST_P(FensterTasten, DrueckenOderNicht) {
-    tippen("txt_temperatur", "2,5");
-    tippen("txt_geo", "1500");
-    GetParam().druecken(*this);
-    EXPECT_EQ(label("lbl_ergebnis")->text(), GetParam().rechnet ? "1575" : "");
-    EXPECT_TRUE(meldungen.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Tasten, FensterTasten, testing::Values(
-    Taste{"Alt+E im Textfeld", [](Fenster& f) { f.alt_e(); }, true},
-    Taste{"Leertaste auf dem Knopf", [](Fenster& f) { f.knopf()->setFocus(); QTest::keyClick(f.knopf(), Qt::Key_Space); }, true},
-    Taste{"Enter auf dem Knopf", [](Fenster& f) { f.knopf()->setFocus(); QTest::keyClick(f.knopf(), Qt::Key_Return); }, true},
-    Taste{"Enter im Textfeld", [](Fenster& f) { QTest::keyClick(f.box("txt_geo"), Qt::Key_Return); }, false},
-    Taste{"Escape im Textfeld", [](Fenster& f) { QTest::keyClick(f.box("txt_geo"), Qt::Key_Escape); }, false},
-    Taste{"Tippen allein", [](Fenster&) {}, false}));
-
-// ---- The real message box ------------------------------------------------
-
-TEST(Meldungsbox, KritischMitEinemOkKnopf) {
-    QWidget eltern;
-    eltern.show();
-    bool gesehen = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        gesehen = true;
-        EXPECT_EQ(box->windowTitle(), "Achtung!");
-        EXPECT_EQ(box->text(), "Berechnung nicht möglich!");
-        EXPECT_EQ(box->icon(), QMessageBox::Critical);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-        EXPECT_TRUE(box->isModal());
-        EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "OK");
-        box->button(QMessageBox::Ok)->click();
-    });
-    meldung_zeigen(&eltern, QStringLiteral("Berechnung nicht möglich!"));
-    EXPECT_TRUE(gesehen);
-}
-
-// ---- The program (its end is checked on a real display) ----------------
-
-TEST(Programm, NameVersionUndSymbol) {
+TEST(Programm, NameVersionSymbolUndQtsDeutscheTexte) {
     EXPECT_EQ(QApplication::applicationName(), "Flockenlinie");
     EXPECT_EQ(QApplication::applicationVersion(), "1.00");
-    FrmFlockenlinie fenster(test::deutsch);
-    const QList<QSize> groessen = fenster.windowIcon().availableSizes();
-    EXPECT_TRUE(groessen.contains(QSize(16, 16)));
-    EXPECT_TRUE(groessen.contains(QSize(32, 32)));
-}
-
-TEST(Programm, QtsEigeneTexteSindDeutsch) {
+    const QList<QSize> groessen = FrmFlockenlinie(test::deutsch).windowIcon().availableSizes();
+    EXPECT_TRUE(groessen.contains(QSize(16, 16)) && groessen.contains(QSize(32, 32)));
     QLineEdit box;
-    std::unique_ptr<QMenu> menue(box.createStandardContextMenu());
     QStringList texte;
+    const std::unique_ptr<QMenu> menue(box.createStandardContextMenu());
     for (const QAction* a : menue->actions()) texte << menuetext(a);
-    EXPECT_TRUE(texte.contains("Rückgängig")) << texte.join(", ").toStdString();
-    EXPECT_TRUE(texte.contains("Ausschneiden"));
-    EXPECT_TRUE(texte.contains("Einfügen"));
+    for (const char* t : {"Rückgängig", "Ausschneiden", "Einfügen"}) EXPECT_TRUE(texte.contains(t)) << t;
 }
 
-// ---- The user's number format ---------------------------------------------
+// ---- Layout -------------------------------------------------------------------
 
-class FensterGebietsschema : public Fenster, public testing::WithParamInterface<test::Schreibweise> {};
-
-TEST_P(FensterGebietsschema, RechnetInDerSchreibweiseDesNutzers) {
-    const auto& g = GetParam();
-    const Zahlformat format = zahlformat_aus(QLocale(QString::fromLatin1(g.gebiet)));
-    EXPECT_EQ(format.dezimaltrenner, g.format.dezimaltrenner);
-    EXPECT_EQ(format.gruppentrenner, g.format.gruppentrenner);
-    oeffnen(format);
-    rechnen(QString::fromUtf8(g.temperatur), QString::fromUtf8(g.geo));
-    EXPECT_EQ(label("lbl_ergebnis")->text(), QString::fromUtf8(g.ergebnis));
-    EXPECT_TRUE(meldungen.empty());
+TEST(Layout, NamenTexteUndSchriften) {
+    QtBedienung b;
+    EXPECT_EQ(b.fenster.objectName(), "frm_flockenlinie");
+    EXPECT_EQ(b.fenster.windowTitle(), "Flockenlinie");
+    EXPECT_EQ(b.fenster.minimumSize(), b.fenster.maximumSize()) << "fixed size";
+    EXPECT_FALSE(b.fenster.windowFlags() & Qt::WindowMaximizeButtonHint);
+    for (const auto& [name, text] : {std::pair{"lbl_oben", "Berechnung der Flockenlinie:"}, {"lbl_temperatur", "Temp. auf 850 hPa °C:"},
+                                     {"lbl_geo", "Geopot. 850 hPa m:"}, {"lbl_Schneefall", "Schneefall m:"}, {"cmd_berechnen", "B&erechnen"},
+                                     {"txt_temperatur", ""}, {"txt_geo", ""}, {"lbl_ergebnis", ""}}) {
+        EXPECT_EQ(b.text(name), text) << name;
+    }
+    const QFont schrift = b.w("lbl_oben")->font();
+    EXPECT_EQ(schrift.pointSize(), 12);
+    EXPECT_EQ(schrift.weight(), QFont::Bold);
+    EXPECT_FALSE(schrift.italic() || schrift.underline() || schrift.strikeOut());
+    EXPECT_EQ(b.w("lbl_temperatur")->font(), QApplication::font());
 }
 
-INSTANTIATE_TEST_SUITE_P(Gebietsschemata, FensterGebietsschema, testing::ValuesIn(test::schreibweisen));
-// No locale set: numbers as the window's language writes them.
-INSTANTIATE_TEST_SUITE_P(OhneGebietsschema, FensterGebietsschema,
-                         testing::Values(test::Schreibweise{"C", test::deutsch, "2,5", "1.500", "1575"}));
+// What a text needs: the widget's own size hint for labels and the button.
+bool passt(QWidget* w) { return w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(); }
+
+// At any font every caption fits, no two controls overlap, and the window is
+// enlarged no more than the tightest caption needs; a small font gets
+// exactly 331 x 251 pixels.
+TEST(Layout, NichtsAbgeschnittenOderVerdeckt) {
+    const QFont alt = QApplication::font();
+    for (const double punkt : {5.0, 11.0, 16.0}) {
+        SCOPED_TRACE(punkt);
+        QFont f = alt;
+        f.setPointSizeF(punkt);
+        QApplication::setFont(f);
+        FrmFlockenlinie fenster(test::deutsch);
+        bool knapp = fenster.faktor() == 1.0;
+        for (const auto& s : layout::steuerelemente) {
+            auto* w = fenster.findChild<QWidget*>(s.name);
+            EXPECT_TRUE(fenster.rect().contains(w->geometry())) << s.name;
+            for (const auto& t : layout::steuerelemente) {
+                EXPECT_TRUE(&s == &t || !w->geometry().intersects(fenster.findChild<QWidget*>(t.name)->geometry())) << s.name << " " << t.name;
+            }
+            if (s.klasse == layout::Klasse::TextBox || !*s.text) continue;
+            EXPECT_TRUE(passt(w)) << s.name;
+            knapp |= w->sizeHint().width() > w->width() * 0.99 || w->sizeHint().height() > w->height() * 0.99;
+        }
+        EXPECT_TRUE(knapp) << "enlarged by " << fenster.faktor() << " with room to spare";
+        if (punkt == 5.0) {
+            EXPECT_EQ(fenster.size(), QSize(331, 251));
+            EXPECT_EQ(fenster.findChild<QWidget*>("cmd_berechnen")->geometry(), QRect(152, 184, 81, 33));
+        }
+    }
+    QApplication::setFont(alt);
+}
+
+// ---- The result label -----------------------------------------------------------
+
+// A long level grows the label as far as the window's margin instead of being
+// cut; a longer one is shortened in the middle, whole in its tooltip and for
+// a screen reader, which hears it with its caption.
+TEST(Ergebnis, BreiterGekuerztUndVorgelesen) {
+    QtBedienung b;
+    auto* ergebnis = b.w<QLabel>("lbl_ergebnis");
+    const int breite = ergebnis->width();
+    const int rand = static_cast<int>(layout::rechter_rand * b.fenster.faktor() / 15);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(ergebnis);
+    EXPECT_EQ(a->role(), QAccessible::StaticText);
+    EXPECT_EQ(a->text(QAccessible::Description), "Schneefall m:");
+    b.rechnen("-8", "1500,3");
+    ASSERT_EQ(ergebnis->text(), "0,299999999999955");
+    EXPECT_GT(ergebnis->fontMetrics().horizontalAdvance(ergebnis->text()), breite) << "the case this is about";
+    EXPECT_TRUE(passt(ergebnis));
+    EXPECT_LE(ergebnis->geometry().right(), rand);
+    b.rechnen("2,5", "1500");
+    EXPECT_EQ(ergebnis->width(), breite) << "a short number gets the table's width back";
+    EXPECT_EQ(a->text(QAccessible::Name), "1575");
+    b.rechnen("-10", "1500");
+    EXPECT_EQ(a->text(QAccessible::Name), "");
+    b.rechnen("2", "1E-40");
+    const QString ganz = "0," + QString(39, '0') + "1";
+    EXPECT_TRUE(ergebnis->text().contains(QChar(0x2026)));
+    EXPECT_EQ(ergebnis->toolTip(), ganz);
+    EXPECT_EQ(a->text(QAccessible::Name), ganz);
+    EXPECT_TRUE(passt(ergebnis));
+    EXPECT_LE(ergebnis->geometry().right(), rand);
+}
+
+// The window is a window; each box is named by its caption.
+TEST(Ergebnis, BildschirmleserHoertBeschriftungen) {
+    QtBedienung b;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&b.fenster)->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b.w("txt_temperatur"))->text(QAccessible::Name), "Temp. auf 850 hPa °C:");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b.w("txt_geo"))->text(QAccessible::Name), "Geopot. 850 hPa m:");
+}
 
 }  // namespace
 }  // namespace flockenlinie

@@ -1,0 +1,154 @@
+#pragma once
+
+// What every window of the program must do alike, whatever draws it: the
+// presses of the button, the keys, the tab chain and the user's number
+// format. Each platform's test drives its window through a Bedienung.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "druecke.hpp"
+#include "formate.hpp"
+
+namespace flockenlinie::test {
+
+enum class Taste { tab, umschalt_tab, leer, enter, escape, alt_e };
+
+// A message as the user saw it, and how the window stood meanwhile (UTF-8).
+// Title and icon where the test sees the real box.
+struct Meldung {
+    std::optional<std::string> titel;
+    std::string text;
+    std::optional<bool> stopp_mit_ok;  // the critical-stop icon and a single OK button
+    std::string txt_temperatur, txt_geo, lbl_ergebnis;
+};
+
+// One open window of the program, driven as a user drives it. Texts are UTF-8.
+class Bedienung {
+public:
+    virtual ~Bedienung() = default;
+    // Into the box, everything selected, then typed over.
+    virtual void tippen(const char* box, const std::string& text) = 0;
+    virtual void taste(Taste t) = 0;
+    virtual std::string text(const char* name) = 0;
+    virtual std::string fokus() = 0;  // the name of the control with the focus
+    virtual std::string str_temperatur() = 0;
+    virtual std::string str_geo() = 0;
+    virtual std::optional<double> var_ergebnis() = 0;
+    // Where each control stands and what it says, but the result.
+    virtual std::string bild() = 0;
+    // How often a screen reader was told a new result, where the test hears it.
+    virtual std::optional<int> ansagen() { return std::nullopt; }
+
+    void rechnen(const char* temperatur, const char* geo) {
+        tippen("txt_temperatur", temperatur);
+        tippen("txt_geo", geo);
+        taste(Taste::alt_e);
+    }
+    std::vector<Meldung> meldungen;
+};
+
+using Oeffnen = std::function<std::unique_ptr<Bedienung>()>;
+
+// Every row of druecke, after a good press each time: the message first, then
+// the one control emptied; the fields; focus, captions and controls stay.
+inline void druecke_pruefen(Bedienung& b) {
+    // Before the first level, the window keeps none, whatever was refused.
+    for (const Druck& d : druecke) {
+        if (d.var_ergebnis == 1575) b.rechnen(d.temperatur, d.geo);
+    }
+    EXPECT_FALSE(b.var_ergebnis().has_value());
+    for (const Druck& d : druecke) {
+        SCOPED_TRACE(std::string(d.temperatur) + " | " + d.geo);
+        b.meldungen.clear();
+        b.rechnen("2,5", "1500");
+        b.taste(Taste::alt_e);  // twice gives the same
+        ASSERT_EQ(b.text("lbl_ergebnis"), "1575");
+        ASSERT_EQ(b.var_ergebnis(), 1575);
+        ASSERT_TRUE(b.meldungen.empty());
+        const std::optional<int> ansagen = b.ansagen();
+        b.tippen("txt_temperatur", d.temperatur);
+        b.tippen("txt_geo", d.geo);
+        const std::string vorher = b.bild();
+        b.taste(Taste::alt_e);
+        if (d.meldung) {
+            ASSERT_EQ(b.meldungen.size(), 1u);
+            const Meldung& m = b.meldungen[0];
+            EXPECT_EQ(m.titel.value_or("Achtung!"), "Achtung!");
+            EXPECT_EQ(m.text, d.meldung);
+            EXPECT_TRUE(m.stopp_mit_ok.value_or(true));
+            // The box is emptied only after the message has been read.
+            EXPECT_EQ(m.txt_temperatur, d.temperatur);
+            EXPECT_EQ(m.txt_geo, d.geo);
+            EXPECT_EQ(m.lbl_ergebnis, "1575");
+        } else {
+            EXPECT_TRUE(b.meldungen.empty());
+        }
+        EXPECT_EQ(b.text("txt_temperatur"), d.txt_temperatur);
+        EXPECT_EQ(b.text("txt_geo"), d.txt_geo);
+        EXPECT_EQ(b.text("lbl_ergebnis"), d.lbl_ergebnis);
+        EXPECT_EQ(b.str_temperatur(), d.str_temperatur);
+        EXPECT_EQ(b.str_geo(), d.str_geo);
+        EXPECT_EQ(b.var_ergebnis(), d.var_ergebnis);
+        if (ansagen) {
+            EXPECT_EQ(*b.ansagen() - *ansagen, std::string(d.lbl_ergebnis) != "1575") << "a screen reader hears each new result";
+        }
+        EXPECT_EQ(b.bild(), vorher) << "captions and controls stay";
+        EXPECT_EQ(b.fokus(), "txt_geo") << "the command never moves the focus";
+    }
+}
+
+// After typing into both boxes, what presses the button and what does not.
+inline void tasten_pruefen(const Oeffnen& oeffnen) {
+    using enum Taste;
+    const struct {
+        const char* was;
+        std::vector<Taste> tasten;
+        bool rechnet;
+    } faelle[] = {
+        {"Alt+E im Textfeld", {alt_e}, true},
+        {"Leertaste auf dem Knopf", {tab, leer}, true},
+        {"Enter auf dem Knopf", {tab, enter}, true},
+        {"Enter im Textfeld", {enter}, false},
+        {"Enter im Textfeld nach dem Knopf", {tab, tab, enter}, false},
+        {"Escape im Textfeld", {escape}, false},
+        {"Tippen allein", {}, false},
+    };
+    for (const auto& [was, tasten, rechnet] : faelle) {
+        SCOPED_TRACE(was);
+        const auto b = oeffnen();
+        b->tippen("txt_temperatur", "2,5");
+        b->tippen("txt_geo", "1500");
+        for (const Taste t : tasten) b->taste(t);
+        EXPECT_EQ(b->text("lbl_ergebnis"), rechnet ? "1575" : "");
+        EXPECT_TRUE(b->meldungen.empty());
+    }
+}
+
+// The focus starts in the temperature; Tab goes boxes, then the button, round.
+inline void tabfolge_pruefen(Bedienung& b) {
+    EXPECT_EQ(b.fokus(), "txt_temperatur");
+    for (const char* naechstes : {"txt_geo", "cmd_berechnen", "txt_temperatur"}) {
+        b.taste(Taste::tab);
+        EXPECT_EQ(b.fokus(), naechstes);
+    }
+    for (const char* voriges : {"cmd_berechnen", "txt_geo"}) {
+        b.taste(Taste::umschalt_tab);
+        EXPECT_EQ(b.fokus(), voriges);
+    }
+}
+
+// One calculation as the users of a locale type and read it.
+inline void schreibweise_pruefen(Bedienung& b, const Schreibweise& s) {
+    SCOPED_TRACE(s.gebiet);
+    b.rechnen(s.temperatur, s.geo);
+    EXPECT_EQ(b.text("lbl_ergebnis"), s.ergebnis);
+    EXPECT_TRUE(b.meldungen.empty());
+}
+
+}  // namespace flockenlinie::test
