@@ -64,11 +64,10 @@ public:
     std::string fokus() override {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "";
     }
-    std::string str_temperatur() override { return fenster.property("str_temperatur").toString().toStdString(); }
-    std::string str_geo() override { return fenster.property("str_geo").toString().toStdString(); }
-    std::optional<double> var_ergebnis() override {
+    test::Felder felder() override {
         const QVariant v = fenster.property("var_ergebnis");
-        return v.isValid() ? std::optional(v.toDouble()) : std::nullopt;
+        return {fenster.property("str_temperatur").toString().toStdString(), fenster.property("str_geo").toString().toStdString(),
+                v.isValid() ? std::optional(v.toDouble()) : std::nullopt};
     }
     std::string bild() override {
         std::string r;
@@ -87,9 +86,8 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "OK");
             meldungen.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
-                                 box->isModal() && box->icon() == QMessageBox::Critical &&
-                                     box->standardButtons() == QMessageBox::Ok,
-                                 text("txt_temperatur"), text("txt_geo"), text("lbl_ergebnis")});
+                                 box->isModal() && box->icon() == QMessageBox::Critical && box->standardButtons() == QMessageBox::Ok,
+                                 drei()});
             box->button(QMessageBox::Ok)->click();
         });
         meldung_zeigen(eltern, t);
@@ -100,14 +98,12 @@ public:
     FrmFlockenlinie fenster;
 };
 
-TEST(Fenster, Druecke) {
-    QtBedienung b;
-    test::druecke_pruefen(b);
-}
-TEST(Fenster, Tasten) { test::tasten_pruefen([] { return std::make_unique<QtBedienung>(); }); }
-TEST(Fenster, FokusUndTabReihenfolge) {
+// The presses, the keys and the tab chain every window answers alike.
+TEST(Fenster, WieJedesFenster) {
+    test::tasten_pruefen([] { return std::make_unique<QtBedienung>(); });
     QtBedienung b;
     test::tabfolge_pruefen(b);
+    test::druecke_pruefen(b);
 }
 
 // Numbers as the user's locale writes them; with no locale set, as the

@@ -86,9 +86,9 @@ public:
         for (const auto& s : layout::steuerelemente) if (h(s.name) == GetFocus()) return s.name;
         return "";
     }
-    std::string str_temperatur() override { return utf8(fenster->felder().str_temperatur); }
-    std::string str_geo() override { return utf8(fenster->felder().str_geo); }
-    std::optional<double> var_ergebnis() override { return fenster->felder().var_ergebnis; }
+    test::Felder felder() override {
+        return {utf8(fenster->felder().str_temperatur), utf8(fenster->felder().str_geo), fenster->felder().var_ergebnis};
+    }
     std::string bild() override {
         std::string r;
         for (const auto& s : layout::steuerelemente) {
@@ -107,7 +107,7 @@ public:
         return CallNextHookEx(nullptr, code, w, l);
     }
     void lesen(HWND box) {
-        test::Meldung m{utf8(text_von(box)), "", {}, text("txt_temperatur"), text("txt_geo"), text("lbl_ergebnis")};
+        test::Meldung m{utf8(text_von(box)), "", {}, drei()};
         std::vector<int> knoepfe;
         bool stopp = false;
         for (HWND k = GetWindow(box, GW_CHILD); k; k = GetWindow(k, GW_HWNDNEXT)) {
