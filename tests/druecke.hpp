@@ -6,15 +6,9 @@
 
 namespace flockenlinie::test {
 
+// Typed; the message (nullptr: none); the boxes and the result as shown; the fields kept.
 struct Druck {
-    const char* temperatur;
-    const char* geo;
-    const char* meldung;  // nullptr: no message
-    const char* txt_temperatur;
-    const char* txt_geo;
-    const char* lbl_ergebnis;
-    const char* str_temperatur;
-    const char* str_geo;
+    const char *temperatur, *geo, *meldung, *txt_temperatur, *txt_geo, *lbl_ergebnis, *str_temperatur, *str_geo;
     double var_ergebnis;
 };
 

@@ -16,12 +16,14 @@
 
 #include "druecke.hpp"
 #include "formate.hpp"
+#include "layout.hpp"
 
 namespace flockenlinie::test {
 
 enum class Taste { tab, umschalt_tab, leer, enter, escape, alt_e };
 using Drei = std::array<std::string, 3>;  // the two boxes and the result as shown
 using Felder = std::tuple<std::string, std::string, std::optional<double>>;  // str_temperatur, str_geo, var_ergebnis
+using Rechteck = std::array<int, 4>;  // left, top, right, bottom in the window's pixels
 
 // A message as the user saw it (title and icon where the test sees the real
 // box), and how the window stood meanwhile.
@@ -41,11 +43,23 @@ public:
     virtual std::string text(const char* name) = 0;
     virtual std::string fokus() = 0;  // the name of the control with the focus
     virtual Felder felder() = 0;
-    virtual std::string bild() = 0;  // where each control stands and what it says, but the result
+    virtual Rechteck lage(const char* name) = 0;
+    virtual Rechteck innen() = 0;  // the window's client area
+    virtual bool passt(const char* name) = 0;  // the control's text fits it
     // How often a screen reader was told a new result, where the test hears it.
     virtual std::optional<int> ansagen() { return std::nullopt; }
 
     Drei drei() { return {text("txt_temperatur"), text("txt_geo"), text("lbl_ergebnis")}; }
+    // Where each control stands and what it says, but the result.
+    std::string bild() {
+        std::string r;
+        for (const auto& s : layout::steuerelemente) {
+            if (std::string_view(s.name) == "lbl_ergebnis") continue;
+            for (const int z : lage(s.name)) r += std::to_string(z) + ",";
+            r += (s.klasse == layout::Klasse::TextBox ? "" : text(s.name)) + "\n";
+        }
+        return r;
+    }
     void rechnen(const char* temperatur, const char* geo) {
         tippen("txt_temperatur", temperatur);
         tippen("txt_geo", geo);
@@ -122,13 +136,25 @@ inline void tasten_pruefen(const Oeffnen& oeffnen) {
 // The focus starts in the temperature; Tab goes boxes, then the button, round.
 inline void tabfolge_pruefen(Bedienung& b) {
     EXPECT_EQ(b.fokus(), "txt_temperatur");
-    for (const char* naechstes : {"txt_geo", "cmd_berechnen", "txt_temperatur"}) {
-        b.taste(Taste::tab);
-        EXPECT_EQ(b.fokus(), naechstes);
+    for (const auto& [t, ziel] : {std::pair{Taste::tab, "txt_geo"}, {Taste::tab, "cmd_berechnen"}, {Taste::tab, "txt_temperatur"},
+                                  {Taste::umschalt_tab, "cmd_berechnen"}, {Taste::umschalt_tab, "txt_geo"}}) {
+        b.taste(t);
+        EXPECT_EQ(b.fokus(), ziel);
     }
-    for (const char* voriges : {"cmd_berechnen", "txt_geo"}) {
-        b.taste(Taste::umschalt_tab);
-        EXPECT_EQ(b.fokus(), voriges);
+}
+
+// Every caption, the heading and the button text fit their control, which
+// lies on no other and, where the screen has room, in the window.
+inline void nichts_verdeckt(Bedienung& b, bool im_fenster = true) {
+    const Rechteck i = b.innen();
+    for (const auto& s : layout::steuerelemente) {
+        const Rechteck r = b.lage(s.name);
+        EXPECT_TRUE(!im_fenster || (r[0] >= i[0] && r[1] >= i[1] && r[2] <= i[2] && r[3] <= i[3])) << s.name;
+        for (const auto& t : layout::steuerelemente) {
+            const Rechteck q = b.lage(t.name);
+            EXPECT_TRUE(&s == &t || r[2] <= q[0] || q[2] <= r[0] || r[3] <= q[1] || q[3] <= r[1]) << s.name << " " << t.name;
+        }
+        EXPECT_TRUE(s.klasse == layout::Klasse::TextBox || !*s.text || b.passt(s.name)) << s.name;
     }
 }
 

@@ -61,23 +61,19 @@ public:
                         t == Taste::umschalt_tab ? Qt::ShiftModifier : Qt::NoModifier);
     }
     std::string text(const char* name) override { return w(name)->property("text").toString().toStdString(); }
-    std::string fokus() override {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "";
-    }
+    std::string fokus() override { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : ""; }
     test::Felder felder() override {
         const QVariant v = fenster.property("var_ergebnis");
         return {fenster.property("str_temperatur").toString().toStdString(), fenster.property("str_geo").toString().toStdString(),
                 v.isValid() ? std::optional(v.toDouble()) : std::nullopt};
     }
-    std::string bild() override {
-        std::string r;
-        for (const auto& s : layout::steuerelemente) {
-            const QRect g = w(s.name)->geometry();
-            if (std::string_view(s.name) == "lbl_ergebnis") continue;
-            r += QString("%1,%2 %3x%4 ").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()).toStdString() + (s.klasse == layout::Klasse::TextBox ? "" : text(s.name)) + "\n";
-        }
-        return r;
+    test::Rechteck lage(const char* name) override {
+        const QRect g = w(name)->geometry();
+        return {g.left(), g.top(), g.right() + 1, g.bottom() + 1};
     }
+    test::Rechteck innen() override { return {0, 0, fenster.width(), fenster.height()}; }
+    // What a text needs: the widget's own size hint for labels and the button.
+    bool passt(const char* name) override { return w(name)->sizeHint().width() <= w(name)->width() && w(name)->sizeHint().height() <= w(name)->height(); }
 
     // The real message box, read and closed as it comes up.
     void melden(QWidget* eltern, const QString& t) {
@@ -179,20 +175,17 @@ TEST(Layout, NamenTexteUndSchriften) {
     EXPECT_EQ(b.fenster.windowTitle(), "Flockenlinie");
     EXPECT_EQ(b.fenster.minimumSize(), b.fenster.maximumSize()) << "fixed size";
     EXPECT_FALSE(b.fenster.windowFlags() & Qt::WindowMaximizeButtonHint);
-    for (const auto& [name, text] : {std::pair{"lbl_oben", "Berechnung der Flockenlinie:"}, {"lbl_temperatur", "Temp. auf 850 hPa °C:"},
-                                     {"lbl_geo", "Geopot. 850 hPa m:"}, {"lbl_Schneefall", "Schneefall m:"}, {"cmd_berechnen", "B&erechnen"},
-                                     {"txt_temperatur", ""}, {"txt_geo", ""}, {"lbl_ergebnis", ""}}) {
-        EXPECT_EQ(b.text(name), text) << name;
-    }
+    std::vector<std::string> texte;
+    for (const auto& s : layout::steuerelemente) texte.push_back(s.name + (" " + b.text(s.name)));
+    EXPECT_EQ(texte, (std::vector<std::string>{"lbl_oben Berechnung der Flockenlinie:", "lbl_temperatur Temp. auf 850 hPa °C:",
+                                               "lbl_geo Geopot. 850 hPa m:", "lbl_Schneefall Schneefall m:", "txt_temperatur ",
+                                               "txt_geo ", "cmd_berechnen B&erechnen", "lbl_ergebnis "}));
     const QFont schrift = b.w("lbl_oben")->font();
     EXPECT_EQ(schrift.pointSize(), 12);
     EXPECT_EQ(schrift.weight(), QFont::Bold);
     EXPECT_FALSE(schrift.italic() || schrift.underline() || schrift.strikeOut());
     EXPECT_EQ(b.w("lbl_temperatur")->font(), QApplication::font());
 }
-
-// What a text needs: the widget's own size hint for labels and the button.
-bool passt(QWidget* w) { return w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(); }
 
 // At any font every caption fits, no two controls overlap, and the window is
 // enlarged no more than the tightest caption needs; a small font gets
@@ -204,22 +197,18 @@ TEST(Layout, NichtsAbgeschnittenOderVerdeckt) {
         QFont f = alt;
         f.setPointSizeF(punkt);
         QApplication::setFont(f);
-        FrmFlockenlinie fenster(test::deutsch);
-        bool knapp = fenster.faktor() == 1.0;
+        QtBedienung b;
+        test::nichts_verdeckt(b);
+        bool knapp = b.fenster.faktor() == 1.0;
         for (const auto& s : layout::steuerelemente) {
-            auto* w = fenster.findChild<QWidget*>(s.name);
-            EXPECT_TRUE(fenster.rect().contains(w->geometry())) << s.name;
-            for (const auto& t : layout::steuerelemente) {
-                EXPECT_TRUE(&s == &t || !w->geometry().intersects(fenster.findChild<QWidget*>(t.name)->geometry())) << s.name << " " << t.name;
-            }
-            if (s.klasse == layout::Klasse::TextBox || !*s.text) continue;
-            EXPECT_TRUE(passt(w)) << s.name;
-            knapp |= w->sizeHint().width() > w->width() * 0.99 || w->sizeHint().height() > w->height() * 0.99;
+            const QWidget* w = b.w(s.name);
+            knapp |= *s.text && s.klasse != layout::Klasse::TextBox &&
+                     (w->sizeHint().width() > w->width() * 0.99 || w->sizeHint().height() > w->height() * 0.99);
         }
-        EXPECT_TRUE(knapp) << "enlarged by " << fenster.faktor() << " with room to spare";
+        EXPECT_TRUE(knapp) << "enlarged by " << b.fenster.faktor() << " with room to spare";
         if (punkt == 5.0) {
-            EXPECT_EQ(fenster.size(), QSize(331, 251));
-            EXPECT_EQ(fenster.findChild<QWidget*>("cmd_berechnen")->geometry(), QRect(152, 184, 81, 33));
+            EXPECT_EQ(b.innen(), (test::Rechteck{0, 0, 331, 251}));
+            EXPECT_EQ(b.lage("cmd_berechnen"), (test::Rechteck{152, 184, 233, 217}));
         }
     }
     QApplication::setFont(alt);
@@ -229,19 +218,23 @@ TEST(Layout, NichtsAbgeschnittenOderVerdeckt) {
 
 // A long level grows the label as far as the window's margin instead of being
 // cut; a longer one is shortened in the middle, whole in its tooltip and for
-// a screen reader, which hears it with its caption.
+// a screen reader, which hears it with its caption. The window is a window;
+// each box is named by its caption.
 TEST(Ergebnis, BreiterGekuerztUndVorgelesen) {
     QtBedienung b;
     auto* ergebnis = b.w<QLabel>("lbl_ergebnis");
     const int breite = ergebnis->width();
     const int rand = static_cast<int>(layout::rechter_rand * b.fenster.faktor() / 15);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&b.fenster)->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b.w("txt_temperatur"))->text(QAccessible::Name), "Temp. auf 850 hPa °C:");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b.w("txt_geo"))->text(QAccessible::Name), "Geopot. 850 hPa m:");
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(ergebnis);
     EXPECT_EQ(a->role(), QAccessible::StaticText);
     EXPECT_EQ(a->text(QAccessible::Description), "Schneefall m:");
     b.rechnen("-8", "1500,3");
     ASSERT_EQ(ergebnis->text(), "0,299999999999955");
     EXPECT_GT(ergebnis->fontMetrics().horizontalAdvance(ergebnis->text()), breite) << "the case this is about";
-    EXPECT_TRUE(passt(ergebnis));
+    EXPECT_TRUE(b.passt("lbl_ergebnis"));
     EXPECT_LE(ergebnis->geometry().right(), rand);
     b.rechnen("2,5", "1500");
     EXPECT_EQ(ergebnis->width(), breite) << "a short number gets the table's width back";
@@ -253,16 +246,8 @@ TEST(Ergebnis, BreiterGekuerztUndVorgelesen) {
     EXPECT_TRUE(ergebnis->text().contains(QChar(0x2026)));
     EXPECT_EQ(ergebnis->toolTip(), ganz);
     EXPECT_EQ(a->text(QAccessible::Name), ganz);
-    EXPECT_TRUE(passt(ergebnis));
+    EXPECT_TRUE(b.passt("lbl_ergebnis"));
     EXPECT_LE(ergebnis->geometry().right(), rand);
-}
-
-// The window is a window; each box is named by its caption.
-TEST(Ergebnis, BildschirmleserHoertBeschriftungen) {
-    QtBedienung b;
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&b.fenster)->role(), QAccessible::Window);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(b.w("txt_temperatur"))->text(QAccessible::Name), "Temp. auf 850 hPa °C:");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(b.w("txt_geo"))->text(QAccessible::Name), "Geopot. 850 hPa m:");
 }
 
 }  // namespace

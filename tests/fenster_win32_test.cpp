@@ -89,15 +89,24 @@ public:
     test::Felder felder() override {
         return {utf8(fenster->felder().str_temperatur), utf8(fenster->felder().str_geo), fenster->felder().var_ergebnis};
     }
-    std::string bild() override {
-        std::string r;
-        for (const auto& s : layout::steuerelemente) {
-            const RECT q = rechteck(h(s.name), fenster->fenster());
-            if (std::string_view(s.name) == "lbl_ergebnis") continue;
-            for (const LONG z : {q.left, q.top, q.right, q.bottom}) r += std::to_string(z) + ",";
-            r += (s.klasse == layout::Klasse::TextBox ? "" : text(s.name)) + "\n";
-        }
-        return r;
+    test::Rechteck lage(const char* name) override {
+        const RECT r = rechteck(h(name), fenster->fenster());
+        return {r.left, r.top, r.right, r.bottom};
+    }
+    test::Rechteck innen() override {
+        RECT r;
+        GetClientRect(fenster->fenster(), &r);
+        return {r.left, r.top, r.right, r.bottom};
+    }
+    bool passt(const char* name) override {
+        HDC dc = GetDC(h(name));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h(name), WM_GETFONT, 0, 0)));
+        SIZE g;
+        const std::wstring t = utf16(layout::eintrag(name).text);
+        GetTextExtentPoint32W(dc, t.c_str(), static_cast<int>(t.size()), &g);
+        ReleaseDC(h(name), dc);
+        const test::Rechteck r = lage(name);
+        return g.cx <= r[2] - r[0] && g.cy <= r[3] - r[1];
     }
     std::optional<int> ansagen() override { return ereignisse; }
 
@@ -134,30 +143,6 @@ public:
     int ereignisse = 0;  // live-region changes of the result
 };
 
-// Every caption, the heading and the button text fit their control, which
-// lies on no other and, where the screen has room, in the window.
-void nichts_verdeckt(const Win32Bedienung& b, bool bildschirm_gross_genug = true) {
-    RECT innen;
-    GetClientRect(b.fenster->fenster(), &innen);
-    for (const auto& s : layout::steuerelemente) {
-        const RECT r = rechteck(b.h(s.name), b.fenster->fenster());
-        RECT schnitt;
-        EXPECT_TRUE(!bildschirm_gross_genug || (r.left >= 0 && r.top >= 0 && r.right <= innen.right && r.bottom <= innen.bottom)) << s.name;
-        for (const auto& t : layout::steuerelemente) {
-            const RECT q = rechteck(b.h(t.name), b.fenster->fenster());
-            EXPECT_TRUE(&s == &t || !IntersectRect(&schnitt, &r, &q)) << s.name << " " << t.name;
-        }
-        if (s.klasse == layout::Klasse::TextBox || !*s.text) continue;
-        HDC dc = GetDC(b.h(s.name));
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(b.h(s.name), WM_GETFONT, 0, 0)));
-        SIZE g;
-        const std::wstring text = utf16(s.text);
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &g);
-        ReleaseDC(b.h(s.name), dc);
-        EXPECT_TRUE(g.cx <= r.right - r.left && g.cy <= r.bottom - r.top) << s.name;
-    }
-}
-
 // The presses, the keys and the tab chain every window answers alike; back
 // in the window, the focus is where it was.
 TEST(Fenster, WieJedesFenster) {
@@ -175,29 +160,21 @@ TEST(Fenster, WieJedesFenster) {
     DestroyWindow(anderes);
 }
 
-// Texts cross into the calculation unchanged (a typographic minus too); a
-// lone surrogate is no number; the boxes take more than the 32767 characters
-// an edit control takes by default.
-TEST(Fenster, TexteOhneVerlust) {
+// A lone surrogate is no number; the boxes take more than the 32767
+// characters an edit control takes by default. A level too long for the
+// window is shortened in the middle, whole in its tooltip, and grows no
+// further than the window's margin. A screen reader names each box by the
+// caption before it.
+TEST(Fenster, TexteTooltipUndNamen) {
     Win32Bedienung b;
-    b.tippen_w("txt_temperatur", L"\u22127,9");
-    b.tippen_w("txt_geo", L"1.500,3");
-    b.taste(Taste::alt_e);
-    EXPECT_EQ(b.text("lbl_ergebnis"), "15,3");
     b.tippen_w("txt_temperatur", std::wstring(L"2") + wchar_t(0xD800));
+    b.tippen("txt_geo", "1500");
     b.taste(Taste::alt_e);
     ASSERT_EQ(b.meldungen.size(), 1u);
     EXPECT_EQ(b.meldungen[0].text, test::keine_zahl);
-    EXPECT_EQ(b.fenster->felder().str_temperatur, L"\u22127,9");
     const std::wstring lang(33'000, L'1');
-    SendMessageW(b.h("txt_geo"), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lang.c_str()));
-    EXPECT_GE(GetWindowTextLengthW(b.h("txt_geo")), 33'000);
-}
-
-// A level too long for the window is shortened in the middle, whole in its
-// tooltip, and grows no further than the window's margin.
-TEST(Fenster, LangesErgebnisGekuerztMitTooltip) {
-    Win32Bedienung b;
+    SendMessageW(b.h("txt_temperatur"), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lang.c_str()));
+    EXPECT_GE(GetWindowTextLengthW(b.h("txt_temperatur")), 33'000);
     b.rechnen("2", "1E-40");
     const std::wstring gezeigt = text_von(b.h("lbl_ergebnis"));
     EXPECT_NE(gezeigt.find(L'\u2026'), std::wstring::npos) << "shortened: " << utf8(gezeigt);
@@ -214,48 +191,6 @@ TEST(Fenster, LangesErgebnisGekuerztMitTooltip) {
     SendMessageW(tt, TTM_GETTEXTW, tipp.size(), reinterpret_cast<LPARAM>(&werkzeug));
     EXPECT_EQ(std::wstring(tipp.data()), L"0," + std::wstring(39, L'0') + L"1");
     EXPECT_LE(rechteck(b.h("lbl_ergebnis"), b.fenster->fenster()).right, 323);
-}
-
-// At each pixel density: the client area, the button and the 12 pt heading
-// in pixels; nothing clipped or overlapping. A system font too large for the
-// table enlarges the window uniformly until every caption fits.
-TEST(Fenster, PixeldichtenUndGrosseSchrift) {
-    Win32Bedienung b;
-    const struct { UINT dpi; RECT innen, knopf; LONG ueberschrift; } dichten[] = {
-        {144, {0, 0, 497, 377}, {228, 276, 350, 326}, -24},
-        {192, {0, 0, 662, 502}, {304, 368, 466, 434}, -32},
-        {96, {0, 0, 331, 251}, {152, 184, 233, 217}, -16},
-    };
-    for (const auto& [dpi, innen, knopf, ueberschrift] : dichten) {
-        SCOPED_TRACE(dpi);
-        RECT vorschlag{10, 20, 30, 40};
-        SendMessageW(b.fenster->fenster(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&vorschlag));
-        EXPECT_EQ(b.fenster->faktor(), 1.0) << "the system's font fits the table as drawn";
-        RECT ist;
-        GetClientRect(b.fenster->fenster(), &ist);
-        EXPECT_TRUE(EqualRect(&ist, &innen)) << ist.right << "x" << ist.bottom;
-        const RECT r = rechteck(b.h("cmd_berechnen"), b.fenster->fenster());
-        EXPECT_TRUE(EqualRect(&r, &knopf)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-        LOGFONTW f{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(b.h("lbl_oben"), WM_GETFONT, 0, 0)), sizeof f, &f);
-        EXPECT_EQ(f.lfHeight, ueberschrift);
-        nichts_verdeckt(b);
-    }
-    NONCLIENTMETRICSW alt{};
-    alt.cbSize = sizeof alt;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof alt, &alt, 0);
-    NONCLIENTMETRICSW gross = alt;
-    gross.lfMessageFont.lfHeight = 3 * alt.lfMessageFont.lfHeight;
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof gross, &gross, 0);
-    SendMessageW(b.fenster->fenster(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);  // as Windows tells every window
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof alt, &alt, 0);
-    EXPECT_GT(b.fenster->faktor(), 2.0);
-    nichts_verdeckt(b, false);
-}
-
-// A screen reader names each box by the caption before it.
-TEST(Fenster, KaestenHeissenWieIhreBeschriftung) {
-    Win32Bedienung b;
     for (const auto& [box, beschriftung] : {std::pair{"txt_temperatur", "lbl_temperatur"}, {"txt_geo", "lbl_geo"}}) {
         EXPECT_EQ(GetWindow(b.h(box), GW_HWNDPREV), b.h(beschriftung));
         IAccessible* a = nullptr;
@@ -268,6 +203,40 @@ TEST(Fenster, KaestenHeissenWieIhreBeschriftung) {
         SysFreeString(name);
         a->Release();
     }
+}
+
+// At each pixel density: the client area, the button and the 12 pt heading
+// in pixels; nothing clipped or overlapping. A system font too large for the
+// table enlarges the window uniformly until every caption fits.
+TEST(Fenster, PixeldichtenUndGrosseSchrift) {
+    Win32Bedienung b;
+    const struct { UINT dpi; test::Rechteck innen, knopf; LONG ueberschrift; } dichten[] = {
+        {144, {0, 0, 497, 377}, {228, 276, 350, 326}, -24},
+        {192, {0, 0, 662, 502}, {304, 368, 466, 434}, -32},
+        {96, {0, 0, 331, 251}, {152, 184, 233, 217}, -16},
+    };
+    for (const auto& [dpi, innen, knopf, ueberschrift] : dichten) {
+        SCOPED_TRACE(dpi);
+        RECT vorschlag{10, 20, 30, 40};
+        SendMessageW(b.fenster->fenster(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&vorschlag));
+        EXPECT_EQ(b.fenster->faktor(), 1.0) << "the system's font fits the table as drawn";
+        EXPECT_EQ(b.innen(), innen);
+        EXPECT_EQ(b.lage("cmd_berechnen"), knopf);
+        LOGFONTW f{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(b.h("lbl_oben"), WM_GETFONT, 0, 0)), sizeof f, &f);
+        EXPECT_EQ(f.lfHeight, ueberschrift);
+        test::nichts_verdeckt(b);
+    }
+    NONCLIENTMETRICSW alt{};
+    alt.cbSize = sizeof alt;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof alt, &alt, 0);
+    NONCLIENTMETRICSW gross = alt;
+    gross.lfMessageFont.lfHeight = 3 * alt.lfMessageFont.lfHeight;
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof gross, &gross, 0);
+    SendMessageW(b.fenster->fenster(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);  // as Windows tells every window
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof alt, &alt, 0);
+    EXPECT_GT(b.fenster->faktor(), 2.0);
+    test::nichts_verdeckt(b, false);
 }
 
 // The close box, the system menu and Alt+F4 end the program with status 0,

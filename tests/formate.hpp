@@ -14,9 +14,7 @@ inline const Zahlformat frankreich{",", "\u202F"};
 struct Schreibweise {
     const char* gebiet;
     Zahlformat format;
-    const char* temperatur;
-    const char* geo;
-    const char* ergebnis;
+    const char *temperatur, *geo, *ergebnis;
 };
 
 inline const Schreibweise schreibweisen[] = {
