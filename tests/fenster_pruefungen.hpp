@@ -25,12 +25,10 @@ using Drei = std::array<std::string, 3>;  // the two boxes and the result as sho
 using Felder = std::tuple<std::string, std::string, std::optional<double>>;  // str_temperatur, str_geo, var_ergebnis
 using Rechteck = std::array<int, 4>;  // left, top, right, bottom in the window's pixels
 
-// A message as the user saw it (title and icon where the test sees the real
-// box), and how the window stood meanwhile.
+// A message box as the user saw it, and how the window stood meanwhile.
 struct Meldung {
-    std::optional<std::string> titel;
-    std::string text;
-    std::optional<bool> stopp_mit_ok;  // the critical-stop icon and a single OK button
+    std::string titel, text;
+    bool stopp_mit_ok;  // the critical-stop icon and a single OK button
     Drei fenster;
 };
 
@@ -95,9 +93,9 @@ inline void druecke_pruefen(Bedienung& b) {
         b.taste(Taste::alt_e);
         ASSERT_EQ(b.meldungen.size(), d.meldung ? 1u : 0u);
         if (d.meldung) {
-            EXPECT_EQ(b.meldungen[0].titel.value_or("Achtung!"), "Achtung!");
+            EXPECT_EQ(b.meldungen[0].titel, "Achtung!");
             EXPECT_EQ(b.meldungen[0].text, d.meldung);
-            EXPECT_TRUE(b.meldungen[0].stopp_mit_ok.value_or(true));
+            EXPECT_TRUE(b.meldungen[0].stopp_mit_ok);
             EXPECT_EQ(b.meldungen[0].fenster, (Drei{d.temperatur, d.geo, "1575"})) << "a box is emptied after its message";
         }
         EXPECT_EQ(b.drei(), (Drei{d.txt_temperatur, d.txt_geo, d.lbl_ergebnis}));

@@ -26,12 +26,6 @@ std::string klasse_von(HWND h) {
     std::array<char, 16> k{};
     return {k.data(), static_cast<std::size_t>(GetClassNameA(h, k.data(), static_cast<int>(k.size())))};
 }
-RECT rechteck(HWND h, HWND fenster) {
-    RECT r;
-    GetWindowRect(h, &r);
-    MapWindowPoints(nullptr, fenster, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 class Win32Bedienung : public test::Bedienung {
 public:
@@ -90,7 +84,9 @@ public:
         return {utf8(fenster->felder().str_temperatur), utf8(fenster->felder().str_geo), fenster->felder().var_ergebnis};
     }
     test::Rechteck lage(const char* name) override {
-        const RECT r = rechteck(h(name), fenster->fenster());
+        RECT r;
+        GetWindowRect(h(name), &r);
+        MapWindowPoints(nullptr, fenster->fenster(), reinterpret_cast<POINT*>(&r), 2);
         return {r.left, r.top, r.right, r.bottom};
     }
     test::Rechteck innen() override {
@@ -116,7 +112,7 @@ public:
         return CallNextHookEx(nullptr, code, w, l);
     }
     void lesen(HWND box) {
-        test::Meldung m{utf8(text_von(box)), "", {}, drei()};
+        test::Meldung m{utf8(text_von(box)), "", false, drei()};
         std::vector<int> knoepfe;
         bool stopp = false;
         for (HWND k = GetWindow(box, GW_CHILD); k; k = GetWindow(k, GW_HWNDNEXT)) {
@@ -190,7 +186,7 @@ TEST(Fenster, TexteTooltipUndNamen) {
     while (tt && GetWindow(tt, GW_OWNER) != b.fenster->fenster());
     SendMessageW(tt, TTM_GETTEXTW, tipp.size(), reinterpret_cast<LPARAM>(&werkzeug));
     EXPECT_EQ(std::wstring(tipp.data()), L"0," + std::wstring(39, L'0') + L"1");
-    EXPECT_LE(rechteck(b.h("lbl_ergebnis"), b.fenster->fenster()).right, 323);
+    EXPECT_LE(b.lage("lbl_ergebnis")[2], 323);
     for (const auto& [box, beschriftung] : {std::pair{"txt_temperatur", "lbl_temperatur"}, {"txt_geo", "lbl_geo"}}) {
         EXPECT_EQ(GetWindow(b.h(box), GW_HWNDPREV), b.h(beschriftung));
         IAccessible* a = nullptr;
