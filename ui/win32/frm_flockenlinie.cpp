@@ -8,7 +8,9 @@
 #include <array>
 #include <cwctype>
 #include <initializer_list>
+#include <iterator>
 #include <string_view>
+#include <vector>
 
 #include "anordnung.hpp"
 #include "befehl.hpp"
@@ -28,14 +30,31 @@ constexpr wchar_t klassenname[] = L"frm_flockenlinie";
 constexpr DWORD fensterstil = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 // Windows takes the order of creation for the z-order, which is the order a
-// screen reader reads in and names each box by the label before it. So the
-// controls are made row by row, left to right; the tab chain (boxes, then
-// the button) follows the table's tab index all the same.
+// screen reader reads in and names each box by the label before it, and the
+// order the Tab key follows. So the controls are made row by row, left to
+// right; anordnen_nach_tabindex then puts the boxes and the button, each
+// with the caption before it, in the order of their tab index.
 std::array<const layout::Steuerelement*, layout::steuerelemente.size()> lesereihenfolge() {
     std::array<const layout::Steuerelement*, layout::steuerelemente.size()> r{};
     std::ranges::transform(layout::steuerelemente, r.begin(), [](const auto& s) { return &s; });
     std::ranges::sort(r, [](auto* a, auto* b) { return std::pair(a->oben, a->links) < std::pair(b->oben, b->links); });
     return r;
+}
+
+void anordnen_nach_tabindex(HWND fenster) {
+    const auto reihe = lesereihenfolge();
+    std::vector<const layout::Steuerelement*> kette;
+    std::ranges::copy_if(reihe, std::back_inserter(kette), [](auto* s) { return s->klasse != layout::Klasse::Label; });
+    std::ranges::sort(kette, {}, &layout::Steuerelement::tabindex);
+    for (const layout::Steuerelement* s : kette) {
+        const auto i = std::ranges::find(reihe, s) - reihe.begin();
+        const bool beschriftet = i > 0 && reihe[i - 1]->klasse == layout::Klasse::Label && reihe[i - 1]->oben == s->oben;
+        for (const auto* t : {beschriftet ? reihe[i - 1] : nullptr, s}) {
+            if (!t) continue;
+            SetWindowPos(GetDlgItem(fenster, kennung(*t)), HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
 }
 
 // The button's access key: the letter after the ampersand in its caption.
@@ -177,6 +196,7 @@ void FrmFlockenlinie::anlegen() {
         CreateWindowExW(exstil, klasse, utf16(s->text).c_str(), stil, 0, 0, 0, 0, frm_flockenlinie,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kennung(*s))), instanz, nullptr);
     }
+    anordnen_nach_tabindex(frm_flockenlinie);
     lbl_oben = element(frm_flockenlinie, "lbl_oben");
     lbl_temperatur = element(frm_flockenlinie, "lbl_temperatur");
     lbl_geo = element(frm_flockenlinie, "lbl_geo");
