@@ -7,6 +7,11 @@ shift
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 [ -f "$WINEPREFIX/.eingerichtet" ] || "$(dirname "$0")/wine_einrichten.sh" "$WINEPREFIX"
+# Windows need an X display. Without one (ctest run by hand), the program
+# gets a virtual display and a Wine server of its own, both ended with it.
+if [ -z "${DISPLAY:-}" ]; then
+    exec "$(dirname "$0")/mit_xvfb.sh" "$(dirname "$0")/wine_einrichten.sh" "$WINEPREFIX" "$0" "$WINEPREFIX" "$@"
+fi
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 # The program's output goes through a file: Wine's desktop process, started
 # by the first window, inherits it and lingers a second after the program
