@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one press of the button costs, against the bare conversions it cannot
 // do without: two texts to doubles and one double to text.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: a bare Qt window with the same eight plain
 // widgets, placed by hand, and nothing else.
 #include <QApplication>

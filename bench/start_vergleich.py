@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start-up of Flockenlinie against a bare Qt window with the same eight
 widgets, in one run on one virtual display, the two taking turns: the time
 from launch until the window is mapped, and the peak memory (VmHWM) once it

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the calculation benchmark against its baseline in one process, the two
 # interleaved, and prints how many times the baseline one press costs. The
 # fastest of the repetitions counts: on a busy machine the others measure

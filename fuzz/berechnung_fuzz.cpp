@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary bytes as both texts and as both separators. The calculation must
 // never crash nor hit undefined behaviour (the build adds the sanitizers),
 // must judge each text by the one reading rule, and must answer with exactly

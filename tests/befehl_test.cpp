@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One press of "Berechnen" before any window carries it out: which text is
 // judged first, the level bit for bit, its range and display text, what the
 // window keeps, says and changes.

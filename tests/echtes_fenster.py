@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real program in a real window on Xvfb, as a user and a blind user
 meet it. The screen reader Orca listens in a D-Bus session of its own (run
 under dbus-run-session) and writes every utterance to its debug log as a

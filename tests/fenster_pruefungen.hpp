@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What every window of the program must do alike, whatever draws it: the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt window driven as a user drives it, its layout at several fonts, the
 // result label, the message box and what a screen reader hears.
 #include <gtest/gtest.h>

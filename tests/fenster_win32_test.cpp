@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Win32 window driven as a user drives it: typing, Tab, Alt+E, Space,
 // Enter, the message box, pixel densities, the user's regional settings,
 // closing, and the shipped program.

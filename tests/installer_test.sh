@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows installer as an administrator rolls it out, under Wine: a silent
 # install (/S) puts the program into Program Files, a Start menu shortcut that
 # starts it and shows its window, and an entry under installed apps with name,

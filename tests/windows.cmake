@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows build's tests, run as Windows programs under Wine in a prefix
 # of this build's own, on a display of their own (tools/mit_xvfb.sh).
 

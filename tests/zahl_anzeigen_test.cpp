@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The display text: 15 significant digits, correctly rounded, never an
 // exponent, in the user's decimal separator.
 #include "zahl_anzeigen.hpp"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading numbers as users type them: what each format takes and refuses,
 // texts of any length, and random numbers written by hand read back exactly.
 #include "zahl_lesen.hpp"

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building (and, with "test", testing) Flockenlinie needs from
 # Debian's packages, asking apt only for what is missing.
 #   tools/einrichten.sh          packages to build and start the program

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command on a virtual X display of its own that ends with it.
 #   tools/mit_xvfb.sh command [args...]
 set -euo pipefail

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the real program on a virtual X display in a German locale, types
 # 2,5 and 1500 as a user would, presses Alt+E and saves a picture of the
 # window (default docs/fenster.png). Needs xvfb, xdotool and imagemagick.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Flockenlinie and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Flockenlinie and runs every test: the suite
 # as built, the Windows build's suite under Wine, the suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzer for a

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a Windows program under Wine in the given prefix, made on first use.
 #   tools/unter_wine.sh PREFIX program.exe [args...]
 set -euo pipefail

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes a Wine prefix for running the Windows build, and with a command, runs
 # it there with one Wine server kept up for its whole length.
 #   tools/wine_einrichten.sh PREFIX [command [args...]]

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What a window manager and a user's eye do, for checks on a bare X display
 (Xvfb): see a top-level window appear, and ask it to close as a close box
 does. Plain ctypes on libX11, which every X desktop has."""

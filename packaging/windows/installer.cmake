@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows installer and the portable ZIP, made by `cpack` in the Windows
 # build: flockenlinie-<version>-win64.exe and flockenlinie-<version>-win64.zip.
 # Both hold just flockenlinie.exe (linked statically, it needs nothing else).
