@@ -11,7 +11,6 @@
 #include <array>
 #include <cwctype>
 #include <initializer_list>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -32,32 +31,35 @@ constexpr wchar_t klassenname[] = L"frm_flockenlinie";
 // Fixed size: a caption, the system menu, minimise and close, no resizing.
 constexpr DWORD fensterstil = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// Windows takes the order of creation for the z-order, which is the order a
-// screen reader reads in and names each box by the label before it, and the
-// order the Tab key follows. So the controls are made row by row, left to
-// right; anordnen_nach_tabindex then puts the boxes and the button, each
-// with the caption before it, in the order of their tab index.
-std::array<const layout::Steuerelement*, layout::steuerelemente.size()> lesereihenfolge() {
-    std::array<const layout::Steuerelement*, layout::steuerelemente.size()> r{};
-    std::ranges::transform(layout::steuerelemente, r.begin(), [](const auto& s) { return &s; });
-    std::ranges::sort(r, [](auto* a, auto* b) { return std::pair(a->oben, a->links) < std::pair(b->oben, b->links); });
-    return r;
-}
-
-void anordnen_nach_tabindex(HWND fenster) {
-    const auto reihe = lesereihenfolge();
-    std::vector<const layout::Steuerelement*> kette;
-    std::ranges::copy_if(reihe, std::back_inserter(kette), [](auto* s) { return s->klasse != layout::Klasse::Label; });
+// Windows takes the order of creation for the z-order: the order a screen
+// reader reads in, naming each box by the label just before it, and the
+// order the Tab key follows. So first the labels that caption no box, from
+// top to bottom; then the boxes and the button by their tab index, each
+// right after the caption in its row.
+std::vector<const layout::Steuerelement*> erstellreihenfolge() {
+    using layout::Klasse;
+    const auto beschriftung = [](const layout::Steuerelement& box) -> const layout::Steuerelement* {
+        for (const auto& s : layout::steuerelemente) {
+            if (s.klasse == Klasse::Label && s.oben == box.oben && s.links < box.links) return &s;
+        }
+        return nullptr;
+    };
+    std::vector<const layout::Steuerelement*> kette, r;
+    for (const auto& s : layout::steuerelemente) {
+        if (s.klasse != Klasse::Label) kette.push_back(&s);
+    }
     std::ranges::sort(kette, {}, &layout::Steuerelement::tabindex);
-    for (const layout::Steuerelement* s : kette) {
-        const auto i = std::ranges::find(reihe, s) - reihe.begin();
-        const bool beschriftet = i > 0 && reihe[i - 1]->klasse == layout::Klasse::Label && reihe[i - 1]->oben == s->oben;
-        for (const auto* t : {beschriftet ? reihe[i - 1] : nullptr, s}) {
-            if (!t) continue;
-            SetWindowPos(GetDlgItem(fenster, kennung(*t)), HWND_BOTTOM, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const auto& s : layout::steuerelemente) {
+        if (s.klasse == Klasse::Label && std::ranges::none_of(kette, [&](auto* k) { return beschriftung(*k) == &s; })) {
+            r.push_back(&s);
         }
     }
+    std::ranges::stable_sort(r, {}, &layout::Steuerelement::oben);
+    for (const auto* k : kette) {
+        if (const auto* b = beschriftung(*k)) r.push_back(b);
+        r.push_back(k);
+    }
+    return r;
 }
 
 // The button's access key: the letter after the ampersand in its caption.
@@ -173,7 +175,7 @@ void FrmFlockenlinie::verteilen(MSG& m) const {
 // One control for each row of the table, with its class and text.
 void FrmFlockenlinie::anlegen() {
     const HINSTANCE instanz = GetModuleHandleW(nullptr);
-    for (const layout::Steuerelement* s : lesereihenfolge()) {
+    for (const layout::Steuerelement* s : erstellreihenfolge()) {
         const bool ergebnis = std::string_view(s->name) == "lbl_ergebnis";
         const wchar_t* klasse = L"STATIC";
         DWORD stil = WS_CHILD | WS_VISIBLE;
@@ -199,7 +201,6 @@ void FrmFlockenlinie::anlegen() {
         CreateWindowExW(exstil, klasse, utf16(s->text).c_str(), stil, 0, 0, 0, 0, frm_flockenlinie,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kennung(*s))), instanz, nullptr);
     }
-    anordnen_nach_tabindex(frm_flockenlinie);
     lbl_oben = element(frm_flockenlinie, "lbl_oben");
     lbl_temperatur = element(frm_flockenlinie, "lbl_temperatur");
     lbl_geo = element(frm_flockenlinie, "lbl_geo");
