@@ -4,6 +4,7 @@
 #include "anwendung.hpp"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -23,9 +24,7 @@ void anwendung_einrichten(QApplication& app) {
     // Every size the desktop may ask for, so that the title bar, task bar and
     // Alt+Tab stay sharp at any scaling; on Wayland the desktop entry's icon.
     QIcon symbol;
-    for (int groesse : {16, 24, 32, 48, 64, 128, 256}) {
-        symbol.addFile(QStringLiteral(":/symbol/flockenlinie-%1.png").arg(groesse), QSize(groesse, groesse));
-    }
+    for (const QFileInfo& bild : QDir(QStringLiteral(":/symbol")).entryInfoList()) symbol.addFile(bild.filePath());
     QApplication::setWindowIcon(symbol);
     QGuiApplication::setDesktopFileName(QStringLiteral("flockenlinie"));
 
