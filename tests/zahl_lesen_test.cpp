@@ -10,6 +10,7 @@
 #include <bit>
 #include <cfloat>
 #include <charconv>
+#include <optional>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
@@ -27,18 +28,18 @@ using test::deutsch, test::schweiz, test::usa, test::frankreich;
 const Zahlformat ohne_gruppen{",", ""};
 const Zahlformat arabisch{"\u066B", "\u066C"};
 
-// Bit for bit, so that the sign of zero counts too.
-void liest(const Zahlformat& f, std::string_view text, double wert) {
+// Bit for bit, so that the sign of zero counts too; nullopt: refused.
+void liest(const Zahlformat& f, std::string_view text, std::optional<double> wert) {
     const auto gelesen = zahl_lesen(text, f);
-    ASSERT_TRUE(gelesen) << '"' << text << '"';
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(*gelesen), std::bit_cast<std::uint64_t>(wert)) << '"' << text << '"';
+    const auto bits = [](std::optional<double> x) { return x ? std::optional(std::bit_cast<std::uint64_t>(*x)) : std::nullopt; };
+    EXPECT_EQ(bits(gelesen), bits(wert)) << '"' << text.substr(0, 40) << "\" read as " << gelesen.value_or(NAN);
 }
-
 void lehnt_ab(const Zahlformat& f, std::initializer_list<std::string_view> texte) {
-    for (const auto text : texte) EXPECT_FALSE(zahl_lesen(text, f)) << '"' << text << '"';
+    for (const auto text : texte) liest(f, text, std::nullopt);
 }
 
-// What the random round trip below does not write.
+// What the random round trip below does not write. Spaces group in every
+// format, as DIN 5008 writes large numbers; pasted megabytes are judged whole.
 TEST(ZahlLesen, Angenommen) {
     liest(deutsch, ",5", 0.5), liest(deutsch, "5,", 5), liest(deutsch, "1.500,", 1500), liest(deutsch, "0.500", 500);
     liest(deutsch, "-0", -0.0), liest(deutsch, "\u202F-3\t \u00A0", -3), liest(deutsch, "2e\u22124", 2e-4);
@@ -46,13 +47,15 @@ TEST(ZahlLesen, Angenommen) {
     liest(deutsch, "4,9E-324", 4.9406564584124654e-324), liest(deutsch, "-1E-400", -0.0);
     liest(deutsch, "0E999999999999999999999", 0), liest(deutsch, "0,000001E-99999999999999", 0);
     liest(schweiz, "1'234\u2019567", 1234567), liest(usa, ".5e1", 5);
-    // Spaces group in every format, as DIN 5008 writes large numbers.
     liest(deutsch, "12\u00A0345\u202F678,9", 12345678.9), liest(ohne_gruppen, "1 500,5", 1500.5);
     liest(arabisch, "1\u066C500\u066B5", 1500.5);
+    liest(deutsch, "0," + std::string(1'000'000, '0') + "1", 0.0), liest(deutsch, "1" + std::string(300, '0'), 1e300);
+    liest(deutsch, "0," + std::string(300, '0') + "1E301", 1.0);
+    liest(deutsch, std::string(500'000, ' ') + "7" + std::string(500'000, '\t'), 7.0);
 }
 
 TEST(ZahlLesen, Abgelehnt) {
-    lehnt_ab(deutsch, {"", " ", ",", "-", "+,", "abc", "5a", "1,5,5"});
+    lehnt_ab(deutsch, {"", " ", ",", "-", "+,", "abc", "5a", "1,5,5", std::string(1'000'000, '1')});
     // Grouping only in whole groups of three, and only before the separator.
     lehnt_ab(deutsch, {"1.5", "15.00", "1.50.000", "1234.567", "1.5000", ".500", "1..000", "1.000.", "1,500.000"});
     lehnt_ab(deutsch, {"1 50", "1\u00A05000"}), lehnt_ab(frankreich, {"1 50", "1 5000", "1\t500"});
@@ -64,16 +67,6 @@ TEST(ZahlLesen, Abgelehnt) {
     // Each format its own separators only.
     lehnt_ab(schweiz, {"2,5", "1\u2019" "50"}), lehnt_ab(usa, {"2,5", "1,5", "1.500,5"}), lehnt_ab(frankreich, {"2.5"});
     lehnt_ab(ohne_gruppen, {"1.500"}), lehnt_ab(arabisch, {"1.5"});
-}
-
-// Pasted megabytes: judged whole, and on both sides of the stack buffer.
-TEST(ZahlLesen, LangeTexte) {
-    const std::string million(1'000'000, '1');
-    lehnt_ab(deutsch, {million, million + "x"});  // 10^1000000 is beyond the double range
-    liest(deutsch, "0," + std::string(1'000'000, '0') + "1", 0.0);
-    liest(deutsch, "1" + std::string(300, '0'), 1e300);
-    liest(deutsch, "0," + std::string(300, '0') + "1E301", 1.0);
-    liest(deutsch, std::string(500'000, ' ') + "7" + std::string(500'000, '\t'), 7.0);
 }
 
 // A double written by hand the way a user might: grouped by the format's
@@ -110,7 +103,8 @@ TEST(ZahlLesen, ZufallszahlenKommenUnveraendertZurueck) {
             double wert = ueblich(zufall);
             while (i % 2 && !std::isfinite(wert = std::bit_cast<double>(zufall()))) {}
             const std::string text = schreiben(wert, *format, zufall);
-            ASSERT_NO_FATAL_FAILURE(liest(*format, text, wert));
+            liest(*format, text, wert);
+            ASSERT_FALSE(HasFailure());
         }
     }
 }
