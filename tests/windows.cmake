@@ -10,8 +10,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${unter_wine})
 
 # One Wine process for the whole calculation suite: a process per case
 # would cost more than the cases.
-set_target_properties(calc_tests PROPERTIES CROSSCOMPILING_EMULATOR "${unter_wine}")
-add_test(NAME calc_tests COMMAND calc_tests)
+add_test(NAME calc_tests COMMAND ${unter_wine} $<TARGET_FILE:calc_tests>)
 # A Wine process that starts in another locale than the last one rewrites
 # the number format in the registry, under the feet of a window test that
 # has yet to read it: so one Wine process at a time, German unless said.
@@ -23,7 +22,6 @@ set_tests_properties(calc_tests PROPERTIES TIMEOUT 60 ${eine_nach_der_anderen})
 # further locale for the number format.
 add_executable(fenster_win32_tests fenster_win32_test.cpp ${PROJECT_SOURCE_DIR}/ui/win32/manifest.rc)
 target_link_libraries(fenster_win32_tests PRIVATE flockenlinie_fenster GTest::gtest_main)
-add_dependencies(fenster_win32_tests flockenlinie)  # started by the test
 gtest_discover_tests(fenster_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES TIMEOUT 30 ${eine_nach_der_anderen})
 foreach(gebiet de_CH en_US fr_FR)
