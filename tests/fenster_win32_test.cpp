@@ -92,9 +92,6 @@ public:
         for (const auto& s : layout::steuerelemente) if (h(s.name) == GetFocus()) return s.name;
         return "";
     }
-    test::Felder felder() override {
-        return {utf8(fenster->felder().str_temperatur), utf8(fenster->felder().str_geo), fenster->felder().var_ergebnis};
-    }
     test::Rechteck lage(const char* name) override {
         RECT r;
         GetWindowRect(h(name), &r);
