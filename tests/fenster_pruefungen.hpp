@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "druecke.hpp"
@@ -27,13 +28,9 @@ enum class Taste { tab, umschalt_tab, leer, enter, escape, alt_e };
 using Drei = std::array<std::string, 3>;  // the two boxes and the result as shown
 using Rechteck = std::array<int, 4>;  // left, top, right, bottom in the window's pixels
 
-// A message box as the user saw it (the critical-stop icon and a single OK
-// button, or not), and how the window stood meanwhile.
-struct Meldung {
-    std::string titel, text;
-    bool stopp_mit_ok;
-    Drei fenster;
-};
+// A message box as the user saw it: title, text, whether it had the
+// critical-stop icon and a single OK button; and how the window stood meanwhile.
+using Meldung = std::tuple<std::string, std::string, bool, Drei>;
 
 // One open window of the program, driven as a user drives it. Texts are UTF-8.
 class Bedienung {
@@ -73,12 +70,9 @@ inline void druecke_pruefen(Bedienung& b) {
         b.tippen("txt_temperatur", d.temperatur);
         b.tippen("txt_geo", d.geo);
         b.taste(Taste::alt_e);
-        ASSERT_EQ(b.meldungen.size(), d.meldung() ? 1u : 0u);
-        if (d.meldung()) {
-            EXPECT_EQ(b.meldungen[0].titel + " " + b.meldungen[0].text, std::string("Achtung! ") + d.text);
-            EXPECT_TRUE(b.meldungen[0].stopp_mit_ok);
-            EXPECT_EQ(b.meldungen[0].fenster, (Drei{d.temperatur, d.geo, "1575"})) << "a box is emptied after its message";
-        }
+        // A box is emptied only once its message is closed.
+        const Meldung meldung{"Achtung!", d.text, true, {d.temperatur, d.geo, "1575"}};
+        EXPECT_EQ(b.meldungen, d.meldung() ? std::vector{meldung} : std::vector<Meldung>{});
         const bool neu = d.ziel == lbl_ergebnis;
         EXPECT_EQ(b.drei(), (Drei{d.ziel == txt_temperatur ? "" : d.temperatur, d.ziel == txt_geo ? "" : d.geo,
                                   neu ? (d.meldung() ? "" : d.text) : "1575"}));

@@ -77,9 +77,9 @@ public:
         QTimer::singleShot(0, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "OK");
-            meldungen.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
-                                 box->isModal() && box->icon() == QMessageBox::Critical && box->standardButtons() == QMessageBox::Ok,
-                                 drei()});
+            meldungen.emplace_back(box->windowTitle().toStdString(), box->text().toStdString(),
+                                   box->isModal() && box->icon() == QMessageBox::Critical && box->standardButtons() == QMessageBox::Ok,
+                                   drei());
             box->button(QMessageBox::Ok)->click();
         });
         meldung_zeigen(eltern, t);
@@ -150,7 +150,7 @@ TEST(Fenster, ErgebnisLaesstSichKopieren) {
 // At any font every caption fits, no two controls overlap, and the window is
 // enlarged no more than the tightest caption needs; a small font gets
 // exactly 331 x 251 pixels.
-TEST(Layout, TexteUndSchriften) {
+TEST(Layout, BeiJederSchrift) {
     QtBedienung b;
     EXPECT_EQ(b.fenster.windowTitle(), "Flockenlinie");
     EXPECT_TRUE(b.fenster.minimumSize() == b.fenster.maximumSize() && !(b.fenster.windowFlags() & Qt::WindowMaximizeButtonHint));
