@@ -77,7 +77,7 @@ try:
     # Keys ("=" types a text; "fenster" focuses the window, as a desktop does,
     # also after a message box, and Xvfb alone does not), what Orca must say
     # after them, whether a message box opens.
-    schritte = [
+    for keys, erwartet, meldung in [
         (["fenster"], ["Flockenlinie Rahmen.", "Temp. auf 850 hPa °C: Text."], False),
         (["=2,5", "Tab", "=1500", "alt+e"], ["Benachrichtigung Schneefall m: 1575."], False),
         (["alt+e"], ["Benachrichtigung Schneefall m: 1575."], False),
@@ -85,8 +85,7 @@ try:
         (["Return", "fenster"], ["Temp. auf 850 hPa °C: Text."], False),
         (["=-10", "alt+e"], ["Alarm Achtung!", "Berechnung nicht möglich!", "OK Druckknopf."], True),
         (["Return", "fenster", "=noch nicht gerechnet"], [], False),
-    ]
-    for keys, erwartet, meldung in schritte:
+    ]:
         ab = len(protokoll)
         for w in keys:
             xdotool(*(["windowfocus", "--sync", fenster] if w == "fenster" else
@@ -103,6 +102,9 @@ try:
     anzeige.schliessen(fenster)
     pruefe(prozess.wait(timeout=2) == 0, f"Status {prozess.returncode} nach dem Schließen")
 finally:
-    for p in {prozess, orca}:  # nothing left for the end of the D-Bus session to wait for
+    # Nothing left for the end of the D-Bus session to wait for, and no Orca
+    # listed, not even a dead one, when the next run's Orca looks for another.
+    for p in {prozess, orca}:
         p.kill()
+        p.wait()
 sys.exit(1 if fehler else 0)
