@@ -10,8 +10,8 @@
 #   valid; `appstreamcli compose` lists the program in the catalogue, and the
 #   installed program starts;
 # - `cpack -G DEB` makes a package of exactly that tree, and lintian finds no
-#   error or warning in it even when pedantic (this also covers the control
-#   fields: dependencies, maintainer, section and the like).
+#   error or warning in it even when pedantic (lintian also judges the
+#   control fields, the dependencies and the section among them).
 #
 #     tests/paket_pruefen.py BUILD_DIR PROGRAM
 
