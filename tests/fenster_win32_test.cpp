@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Win32 window driven as a user drives it: typing, Tab, Alt+E, Space,
-// Enter, the message box, pixel densities, the user's regional settings and
-// closing.
+// Enter, the message box, what a screen reader is told, pixel densities and
+// the user's regional settings.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
