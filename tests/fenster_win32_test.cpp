@@ -147,8 +147,8 @@ public:
 };
 
 // The presses, the keys, the tab chain and a long result as every window
-// answers them. A lone surrogate is no number. Each box comes right after its
-// caption, by which a screen reader names it.
+// answers them. A lone surrogate is no number; a pasted text is taken whole.
+// Each box comes right after its caption, by which a screen reader names it.
 TEST(Fenster, WieJedesFenster) {
     test::tasten_pruefen([] { return std::make_unique<Win32Bedienung>(); });
     Win32Bedienung b;
@@ -159,6 +159,9 @@ TEST(Fenster, WieJedesFenster) {
     b.taste(Taste::alt_e);
     ASSERT_EQ(b.meldungen.size(), 1u);
     EXPECT_EQ(std::get<1>(b.meldungen[0]), test::keine_zahl);
+    const std::wstring lang(33'000, L'1');  // more than an edit control takes unless told
+    SendMessageW(b.h("txt_temperatur"), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lang.c_str()));
+    EXPECT_GE(GetWindowTextLengthW(b.h("txt_temperatur")), 33'000);
     EXPECT_EQ(GetWindow(b.h("txt_temperatur"), GW_HWNDPREV), b.h("lbl_temperatur"));
     EXPECT_EQ(GetWindow(b.h("txt_geo"), GW_HWNDPREV), b.h("lbl_geo"));
 }
