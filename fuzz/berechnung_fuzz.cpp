@@ -46,11 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         pruefe(t && g, "Rechenfehler nur mit zwei Zahlen");
         return 0;
     }
-    pruefe(a.art == (!t ? Ausgangsart::temperatur_keine_zahl : !g ? Ausgangsart::geo_keine_zahl : a.art), "Temperatur zuerst, dann die Höhe");
-    if (t && g) {
-        const bool drin = a.wert >= 0 && a.wert < 10000;
-        pruefe(std::isfinite(a.wert) && a.art == (drin ? Ausgangsart::ok : Ausgangsart::ausserhalb_bereich), "Bereich");
-        pruefe(a.anzeige == (drin ? zahl_anzeigen(a.wert, format) : std::string()), "Anzeige nur für ok");
+    if (!t || !g) {
+        pruefe(a.art == (!t ? Ausgangsart::temperatur_keine_zahl : Ausgangsart::geo_keine_zahl), "Temperatur zuerst, dann die Höhe");
+        return 0;
     }
+    const bool drin = a.wert >= 0 && a.wert < 10000;
+    pruefe(std::isfinite(a.wert) && a.art == (drin ? Ausgangsart::ok : Ausgangsart::ausserhalb_bereich), "Bereich");
+    pruefe(a.anzeige == (drin ? zahl_anzeigen(a.wert, format) : std::string()), "Anzeige nur für ok");
     return 0;
 }

@@ -7,23 +7,19 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
-
 #include "druecke.hpp"
 
 namespace flockenlinie {
 namespace {
 
 TEST(Befehl, Antworten) {
-    const auto bits = [](std::optional<double> x) { return x ? std::optional(std::bit_cast<std::uint64_t>(*x)) : std::nullopt; };
     for (const test::Druck& d : test::druecke) {
         SCOPED_TRACE(std::string(d.temperatur) + " | " + d.geo);
         const Antwort a = befehl_berechnen(d.temperatur, d.geo, *d.format);
         EXPECT_EQ(a.meldung, d.meldung() ? d.text : "");
         EXPECT_EQ(a.ziel, d.ziel);
         EXPECT_EQ(a.text, d.meldung() ? "" : d.text);
-        EXPECT_EQ(bits(a.var_ergebnis), bits(d.wert)) << a.var_ergebnis.value_or(0);
+        EXPECT_EQ(test::bits(a.var_ergebnis), test::bits(d.wert)) << a.var_ergebnis.value_or(0);
         // The window keeps the texts up to the first that is not a number.
         EXPECT_EQ(a.str_temperatur, d.ziel != Ziel::txt_temperatur);
         EXPECT_EQ(a.str_geo, d.ziel != Ziel::txt_temperatur && d.ziel != Ziel::txt_geo);

@@ -67,9 +67,7 @@ inline void druecke_pruefen(Bedienung& b) {
         b.meldungen.clear();
         ASSERT_EQ(b.drei(), (Drei{"2,5", "1500", "1575"}));
         const std::optional<int> ansagen = b.ansagen();
-        b.tippen("txt_temperatur", d.temperatur);
-        b.tippen("txt_geo", d.geo);
-        b.taste(Taste::alt_e);
+        b.rechnen(d.temperatur, d.geo);
         // A box is emptied only once its message is closed.
         const Meldung meldung{"Achtung!", d.text, true, {d.temperatur, d.geo, "1575"}};
         EXPECT_EQ(b.meldungen, d.meldung() ? std::vector{meldung} : std::vector<Meldung>{});

@@ -3,6 +3,10 @@
 
 #pragma once
 
+#include <bit>
+#include <cstdint>
+#include <optional>
+
 #include "zahlformat.hpp"
 
 namespace flockenlinie::test {
@@ -26,5 +30,11 @@ inline const Schreibweise schreibweisen[] = {
     {"en-US", usa, "-7.9", "1,500.3", "15.3"},
     {"fr-FR", frankreich, "-7,9", "1\u202F500,3", "15,3"},
 };
+
+// A number compared bit for bit, so that the sign of zero counts too; none
+// where there is no number.
+inline std::optional<std::uint64_t> bits(std::optional<double> x) {
+    return x ? std::optional(std::bit_cast<std::uint64_t>(*x)) : std::nullopt;
+}
 
 }  // namespace flockenlinie::test

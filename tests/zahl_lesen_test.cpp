@@ -10,10 +10,10 @@
 #include <bit>
 #include <cfloat>
 #include <charconv>
-#include <optional>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -28,11 +28,10 @@ using test::deutsch, test::schweiz, test::usa, test::frankreich;
 const Zahlformat ohne_gruppen{",", ""};
 const Zahlformat arabisch{"\u066B", "\u066C"};
 
-// Bit for bit, so that the sign of zero counts too; nullopt: refused.
+// nullopt: refused.
 void liest(const Zahlformat& f, std::string_view text, std::optional<double> wert) {
     const auto gelesen = zahl_lesen(text, f);
-    const auto bits = [](std::optional<double> x) { return x ? std::optional(std::bit_cast<std::uint64_t>(*x)) : std::nullopt; };
-    EXPECT_EQ(bits(gelesen), bits(wert)) << '"' << text.substr(0, 40) << "\" read as " << gelesen.value_or(NAN);
+    EXPECT_EQ(test::bits(gelesen), test::bits(wert)) << '"' << text.substr(0, 40) << "\" read as " << gelesen.value_or(NAN);
 }
 void lehnt_ab(const Zahlformat& f, std::initializer_list<std::string_view> texte) {
     for (const auto text : texte) liest(f, text, std::nullopt);
