@@ -67,14 +67,12 @@ public:
     void nimm_leerzeichen() {
         while (const std::size_t n = leerzeichen_vorn()) p_ += n;
     }
-    // Takes a sign, if there is one, and copies a minus.
+    // Takes one sign, if there is one, and copies a minus.
     void nimm_vorzeichen() {
-        if (p_ == ende_) return;
-        if (*p_ == '+') {
-            ++p_;
-        } else if (*p_ == '-' || nimm(minuszeichen)) {
-            p_ += *p_ == '-';
+        if (nimm("-") || nimm(minuszeichen)) {
             schreibe('-');
+        } else {
+            nimm("+");
         }
     }
     // Copies the digits in front; returns how many.

@@ -5,13 +5,17 @@
 // never crash nor hit undefined behaviour (the build adds the sanitizers),
 // must judge each text by the one reading rule, and must answer with a finite
 // level, its range and display text, or with Rechenfehler where there is none.
+// Each text lies in a heap block of exactly its own size, with no terminating
+// zero behind it, so that AddressSanitizer sees a read past its end.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "berechnung.hpp"
 #include "zahl_anzeigen.hpp"
@@ -28,13 +32,23 @@ void pruefe(bool bedingung, const char* was) {
     }
 }
 
+// A copy of the bytes that ends where its allocation ends.
+struct Block {
+    std::unique_ptr<char[]> bytes;
+    std::string_view text;
+    explicit Block(const std::string& s) : bytes(new char[s.size()]), text(bytes.get(), s.size()) {
+        s.copy(bytes.get(), s.size());
+    }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     FuzzedDataProvider fdp(daten, groesse);
     const Zahlformat format{fdp.ConsumeRandomLengthString(4), fdp.ConsumeRandomLengthString(4)};
-    const std::string temperatur = fdp.ConsumeRandomLengthString();
-    const std::string geo = fdp.ConsumeRemainingBytesAsString();
+    const Block temperatur_block(fdp.ConsumeRandomLengthString());
+    const Block geo_block(fdp.ConsumeRemainingBytesAsString());
+    const std::string_view temperatur = temperatur_block.text, geo = geo_block.text;
 
     const auto t = zahl_lesen(temperatur, format);
     const auto g = zahl_lesen(geo, format);

@@ -59,7 +59,10 @@ TEST(ZahlLesen, Abgelehnt) {
     lehnt_ab(deutsch, {"1.5", "15.00", "1.50.000", "1234.567", "1.5000", ".500", "1..000", "1.000.", "1,500.000"});
     lehnt_ab(deutsch, {"1 50", "1\u00A05000"}), lehnt_ab(frankreich, {"1 50", "1 5000", "1\t500"});
     // Signs: one, directly before the digits. Exponents: digits, no blank before.
-    lehnt_ab(deutsch, {"- 5", "--5", "+-5", "5-", "\u2013" "5", "1e", "1e+", "E5", ",E5", "5 E3", "1e2,5"});
+    lehnt_ab(deutsch, {"- 5", "\u2212", "\u2212 5", "5-", "\u2013" "5", "1e", "1e+", "1e\u2212", "E5", ",E5", "5 E3", "1e2,5"});
+    for (const std::string a : {"+", "-", "\u2212"}) {
+        for (const std::string b : {"+", "-", "\u2212"}) lehnt_ab(deutsch, {a + b + "5", "1e" + a + b + "1", a + "5" + b});
+    }
     // Beyond the double range; nothing else that strtod or a spreadsheet takes.
     lehnt_ab(deutsch, {"1E400", "-1,8E308", "inf", "nan", "0x10", "5\u20AC", "5%", "(5)", "\u0665", "\uFF15"});
     lehnt_ab(deutsch, {"5\0"sv, "\0" "5"sv, "\xFF" "5", "5\xC2", "\xE2\x80" "5"});
