@@ -17,7 +17,7 @@ namespace flockenlinie {
 //     blanks? sign? mantissa exponent? blanks?
 //
 //   blank     U+0020, U+0009, U+00A0 or U+202F
-//   sign      + - or U+2212, directly before the mantissa
+//   sign      one of + - or U+2212, directly before the mantissa
 //   mantissa  ASCII digits with at most one decimal separator and at least
 //             one digit; the integer part may be grouped (1 to 3 digits, then
 //             groups of exactly 3) by the format's grouping separator or by
