@@ -3,17 +3,20 @@
 # SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The Windows installer as an administrator rolls it out, under Wine: a silent
-# install (/S) puts the program into Program Files, a Start menu shortcut that
-# starts it and shows its window, and an entry under installed apps with its
-# version and the uninstall commands that work; a silent uninstall while the
-# program runs touches nothing, and once it is closed leaves no file, shortcut
-# or registry value of it behind.
+# The Windows installer, silently, under Wine (where every process has
+# administrator rights, so a kind of installation is told by where it lands):
+# by default (/S) for the user alone: the program in the user's own programs
+# folder, a Start menu shortcut that starts it and shows its window, and an
+# entry under the user's installed apps with its version. An older version is
+# refused (exit code 3), and so is an uninstall while the program runs. Then
+# for all users (/AllUsers) into a folder of the administrator's choosing
+# (/D=), where an update goes again. Each uninstaller takes away its own
+# installation only: the one for all as its entry says to run it silently,
+# the user's in place (_?=), so that it is done when it returns, but for
+# itself; then no file, shortcut or registry value of the program is left.
 # The portable ZIP holds the program alone, one file that runs on any Windows
 # as it is: it imports only DLLs that come with Windows, carries its icon,
 # version record and manifest, and stays under 1 MB.
-# Wine's exit codes say nothing about an installer: every check looks at files,
-# the registry and the X display.
 #   tests/installer_test.sh WINDOWS_BUILD_DIR VERSION      (on a display: tools/mit_xvfb.sh)
 set -euo pipefail
 bau=$(cd "$1" && pwd)
@@ -22,19 +25,29 @@ arbeit=$bau/installer-test
 # A Wine prefix of the test's own, kept between runs.
 export WINEPREFIX=$arbeit/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 c=$WINEPREFIX/drive_c
-ziel='C:\Program Files\Flockenlinie'
-ziel_unix="$c/Program Files/Flockenlinie"
-verknuepfung="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Flockenlinie.lnk"
-apps='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Flockenlinie'
+ich="$c/users/$(id -un)"
+eigen="$ich/AppData/Local/Programs/Flockenlinie"
+eigen_lnk="$ich/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Flockenlinie.lnk"
+alle="$c/Werkzeuge/Flockenlinie"
+alle_lnk="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Flockenlinie.lnk"
+apps='Software\Microsoft\Windows\CurrentVersion\Uninstall\Flockenlinie'
+installer=$arbeit/paket/flockenlinie-$version-win64.exe
 fehler=0
 fehlt() { echo "FEHLER: $*"; fehler=1; }
 # Waits up to 20 seconds for a condition (a loaded machine starts Wine slowly).
 bis() { local ende=$((SECONDS + 20)); until "$@"; do [ "$SECONDS" -lt "$ende" ] || return 1; sleep 0.1; done; }
 nicht() { ! "$@"; }
 fenster() { xdotool search --onlyvisible --name '^Flockenlinie$' >/dev/null 2>&1; }
-# A value of the entry under installed apps, as `reg query` shows it.
-wert() { wine reg query "$apps" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"; }
-eingetragen() { [ -n "$(wert DisplayName)" ]; }
+# A value of the entry under installed apps of the user (HKCU) or all (HKLM).
+wert() { wine reg query "$1\\$apps" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"; }
+eingetragen() { [ -n "$(wert "$1" DisplayName)" ]; }
+# Runs an entry's command line as Windows would, unchanged (no quotes added).
+ausfuehren() { local befehl; befehl=$(wert "$1" "$2"); eval "wine ${befehl//\\/\\\\}"; }
+# The uninstaller in place, as a script that waits for it runs it.
+in_place() { local ort; ort=$(wert "$1" InstallLocation); wine "$ort\\Uninstall.exe" /S "_?=$ort"; }
+# Installed where expected: program, shortcut, entry of the version; or nothing of it.
+da() { [ -f "$2/flockenlinie.exe" ] && [ -f "$3" ] && [ "$(wert "$1" DisplayVersion)" = "${4:-$version}" ]; }
+weg() { [ ! -e "$2" ] && [ ! -e "$3" ] && ! eingetragen "$1"; }
 # Files and folders of the Windows drive, without the temporary ones; what the
 # registry holds of Flockenlinie, without times (read while no Wine server runs).
 laufwerk() { (cd "$c" && find . -ipath './windows/temp' -prune -o -ipath './users/*/temp' -prune -o -print | sort); }
@@ -58,37 +71,45 @@ for typ in e 10 18; do grep -qx "$typ" <<<"$typen" || fehlt "flockenlinie.exe oh
 # A run that stopped half-way left the program behind: start from a new prefix, a
 # copy of the other Windows tests' one (BUILD_DIR/wine) if they made it: a new one
 # takes 20 seconds.
-{ [ -e "$ziel_unix" ] || grep -qs 'Uninstall\\\\Flockenlinie\]' "$WINEPREFIX/system.reg"; } && rm -rf "$WINEPREFIX"
+{ [ -e "$eigen" ] || [ -e "$alle" ] || cat "$WINEPREFIX"/*.reg 2>/dev/null | grep -qs 'Uninstall\\\\Flockenlinie\]'; } &&
+    rm -rf "$WINEPREFIX"
 [ -e "$WINEPREFIX" ] || [ ! -f "$bau/wine/.eingerichtet" ] || cp -a "$bau/wine" "$WINEPREFIX"
 "$(dirname "$0")/../tools/wine_einrichten.sh" "$WINEPREFIX"
+# Folders an uninstaller leaves alone: the user's programs folder, and the one chosen below.
+mkdir -p "$c/Werkzeuge" "$ich/AppData/Local/Programs"
 laufwerk >"$arbeit/vorher.txt"
 registrierung >"$arbeit/vorher.reg"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 wineserver -p </dev/null >/dev/null 2>&1  # its output away from the caller's pipes
 
-wine "$arbeit/paket/flockenlinie-$version-win64.exe" /S || true
-bis test -f "$ziel_unix/Uninstall.exe" || { fehlt "nicht installiert: $(ls "$c/Program Files")"; exit 1; }
-eingetragen || fehlt "kein Eintrag unter den installierten Apps: $apps"
-[ "$(wert DisplayVersion)" = "$version" ] || fehlt "DisplayVersion $(wert DisplayVersion), nicht $version"
-# Both uninstall commands name the one uninstaller, which each step below runs
-# as the registry says.
-[ "$(wert QuietUninstallString)" = "$(wert UninstallString) /S" ] || fehlt "UninstallString ≠ QuietUninstallString ohne /S"
+wine "$installer" /S || fehlt "Installation meldet einen Fehler"
+da HKCU "$eigen" "$eigen_lnk" || { fehlt "nicht für den Benutzer installiert: $(find "$c" -iname 'flockenlinie*')"; exit 1; }
+weg HKLM "$alle" "$alle_lnk" || fehlt "für alle Benutzer installiert"
 
 # The shortcut starts the installed program, which shows its window; closing
 # the window (WM_CLOSE, as the close box sends it) ends it.
 # (Wine's start waits on a message box for a shortcut that is not there.)
-[ -f "$verknuepfung" ] && wine start /unix "$verknuepfung" || fehlt "keine Verknüpfung im Startmenü: $verknuepfung"
+wine start /unix "$eigen_lnk" || fehlt "Verknüpfung startet nichts"
 bis fenster || fehlt "kein Fenster „Flockenlinie“ nach dem Start über die Verknüpfung"
-# Uninstalling the running program (in place, _?=, so that Wine waits for it) changes nothing.
-eval "wine $(wert QuietUninstallString) '_?=$ziel'" || true
-[ -f "$ziel_unix/flockenlinie.exe" ] && [ -f "$verknuepfung" ] && eingetragen || fehlt "trotz laufendem Programm deinstalliert"
+in_place HKCU && fehlt "Deinstallation trotz laufendem Programm meldet Erfolg"
+da HKCU "$eigen" "$eigen_lnk" || fehlt "trotz laufendem Programm deinstalliert"
 wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
 bis nicht fenster || fehlt "Fenster bleibt nach WM_CLOSE offen"
+# Over a newer version (as its entry says), this one is refused.
+wine reg add "HKCU\\$apps" /v DisplayVersion /d 99.0 /f >/dev/null 2>&1
+code=0; wine "$installer" /S || code=$?; [ "$code" = 3 ] || fehlt "ältere Version nicht mit Code 3 abgelehnt"
+da HKCU "$eigen" "$eigen_lnk" 99.0 || fehlt "ältere Version über neuere installiert"
 
-# The uninstaller runs on as a copy of itself in the temporary folder: wait for
-# its last step, the entry under installed apps.
-eval "wine $(wert QuietUninstallString)" || true
-bis nicht eingetragen || fehlt "Eintrag unter den installierten Apps bleibt"
+# For all users, into a folder of one's own; an update goes there again.
+wine "$installer" /S /AllUsers '/D=C:\Werkzeuge\Flockenlinie' && wine "$installer" /S /AllUsers ||
+    fehlt "Installation für alle meldet einen Fehler"
+da HKLM "$alle" "$alle_lnk" && [ ! -e "$c/Program Files/Flockenlinie" ] || fehlt "nicht für alle nach C:\\Werkzeuge"
+[ "$(find "$c" -iname 'flockenlinie*.lnk' | wc -l)" = 2 ] || fehlt "Verknüpfungen: $(find "$c" -iname 'flockenlinie*.lnk')"
+ausfuehren HKLM QuietUninstallString || fehlt "Deinstallation für alle meldet einen Fehler"
+bis weg HKLM "$alle" "$alle_lnk" || fehlt "Installation für alle bleibt"
+da HKCU "$eigen" "$eigen_lnk" 99.0 || fehlt "die eigene Installation mit der für alle entfernt"
+in_place HKCU || fehlt "Deinstallation für den Benutzer meldet einen Fehler"
+weg HKCU "$eigen/flockenlinie.exe" "$eigen_lnk" && rm "$eigen/Uninstall.exe" && rmdir "$eigen" || fehlt "eigene Installation bleibt"
 wineserver -k  # writes the registry out
 laufwerk | diff "$arbeit/vorher.txt" - >"$arbeit/rest.txt" || fehlt "Reste auf C: $(cat "$arbeit/rest.txt")"
 registrierung | diff "$arbeit/vorher.reg" - >"$arbeit/rest.reg" || fehlt "Reste in der Registrierung: $(cat "$arbeit/rest.reg")"

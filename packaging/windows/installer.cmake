@@ -23,7 +23,7 @@ set(CPACK_STRIP_FILES ON)
 # the module path; makensis builds it as a 64-bit installer.
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_LIST_DIR}/makensis-amd64.sh)
-set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/symbol/flockenlinie.ico)
+set(CPACK_NSIS_MUI_ICON ${FLOCKENLINIE_ICO})
 set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
 
 include(CPack)
