@@ -26,6 +26,7 @@
 #include "anordnung.hpp"
 #include "ansage.hpp"
 #include "befehl.hpp"
+#include "rahmen.hpp"
 #include "texte.hpp"
 
 namespace flockenlinie {
@@ -97,6 +98,7 @@ FrmFlockenlinie::FrmFlockenlinie(Zahlformat format, Meldungsanzeige meldung, QWi
     anordnen();
     connect(cmd_berechnen, &QPushButton::clicked, this, &FrmFlockenlinie::berechnen);
     txt_temperatur->setFocus();
+    rahmen_einrichten(this, true);
 }
 
 // One control for each row of the table, with its name, class and text.
