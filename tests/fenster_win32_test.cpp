@@ -82,14 +82,16 @@ public:
     // As shown: the result as its window draws it, into a metafile.
     std::string text(const char* name) override {
         if (std::string_view(name) != "lbl_ergebnis") return utf8(text_von(h(name)));
-        DRAWITEMSTRUCT z{ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, h(name), CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr), {}, 0};
+        const HDC aufnahme = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+        DRAWITEMSTRUCT z{ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, h(name), aufnahme, {}, 0};
         GetClientRect(h(name), &z.rcItem);
         SendMessageW(fenster->fenster(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&z));
         const HENHMETAFILE bild = CloseEnhMetaFile(z.hDC);
         std::wstring t;
         EnumEnhMetaFile(nullptr, bild, [](HDC, HANDLETABLE*, const ENHMETARECORD* e, int, LPARAM l) {
-            const auto* a = reinterpret_cast<const EMREXTTEXTOUTW*>(e);
-            if (e->iType == EMR_EXTTEXTOUTW) reinterpret_cast<std::wstring*>(l)->append(reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(e) + a->emrtext.offString), a->emrtext.nChars);
+            const auto& a = reinterpret_cast<const EMREXTTEXTOUTW*>(e)->emrtext;
+            const auto* zeichen = reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(e) + a.offString);
+            if (e->iType == EMR_EXTTEXTOUTW) reinterpret_cast<std::wstring*>(l)->append(zeichen, a.nChars);
             return 1;
         }, &t, nullptr);
         DeleteEnhMetaFile(bild);
@@ -172,10 +174,12 @@ TEST(Fenster, WieJedesFenster) {
     test::druecke_pruefen(b);
     test::langes_ergebnis_pruefen(b);
     IAccessible* ergebnis = nullptr;  // as a screen reader reads it, whole also where it is drawn shortened
-    ASSERT_EQ(AccessibleObjectFromWindow(b.h("lbl_ergebnis"), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&ergebnis)), S_OK);
+    ASSERT_EQ(AccessibleObjectFromWindow(b.h("lbl_ergebnis"), OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&ergebnis)), S_OK);
     VARIANT selbst{};
     selbst.vt = VT_I4;
-    for (const auto& [geo, ganz] : {std::pair{"1500", L"1500"}, {"1E-40", L"0,0000000000000000000000000000000000000001"}}) {
+    const std::wstring klein = L"0," + std::wstring(39, L'0') + L"1";
+    for (const auto& [geo, ganz] : {std::pair<const char*, std::wstring>{"1500", L"1500"}, {"1E-40", klein}}) {
         b.rechnen("2", geo);
         BSTR name = nullptr;
         EXPECT_EQ(ergebnis->get_accName(selbst, &name), S_OK);
