@@ -7,16 +7,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleHints>
 #include <QStyleOptionTitleBar>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace flockenlinie {
 
 namespace {
 
 // Drawn and hit-tested by the style, as the style draws a title bar inside a
-// window; the window's own buttons act on release over the button pressed.
+// window; its buttons act on release over the button pressed.
 class Titelleiste : public QWidget {
 public:
     Titelleiste(QWidget* fenster, bool minimieren) : QWidget(fenster), minimieren_(minimieren) {
@@ -37,8 +39,16 @@ protected:
     }
     void mousePressEvent(QMouseEvent* e) override {
         gedrueckt_ = knopf(e->position().toPoint());
-        if (gedrueckt_ == QStyle::SC_None && e->button() == Qt::LeftButton) window()->windowHandle()->startSystemMove();
+        von_ = e->position().toPoint();
         update();
+    }
+    // Dragging the title moves the window, once the mouse moved as far as a
+    // drag begins; a click does nothing.
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (gedrueckt_ == QStyle::SC_None && e->buttons() == Qt::LeftButton &&
+            (e->position().toPoint() - von_).manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
+            window()->windowHandle()->startSystemMove();
+        }
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         const QStyle::SubControl war = std::exchange(gedrueckt_, QStyle::SC_None);
@@ -78,6 +88,7 @@ private:
 
     const bool minimieren_;
     QStyle::SubControl gedrueckt_ = QStyle::SC_None;
+    QPoint von_;  // where the mouse was pressed
 };
 
 // Qt decides on its frame once the desktop has answered, before the window's
