@@ -28,6 +28,7 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tools"))
+from weston import Weston  # noqa: E402
 from x11 import Anzeige  # noqa: E402
 
 ordner = tempfile.TemporaryDirectory()  # made for its owner alone, as a runtime folder must be
@@ -108,80 +109,54 @@ try:
     anzeige.schliessen(fenster)
     pruefe(prozess.wait(timeout=2) == 0, f"Status {prozess.returncode} nach dem Schließen")
 
-    # ---- The same program on a Wayland desktop that leaves frames to its
-    # programs: weston, drawn into a window on this display, where xdotool's
-    # pointer is real. What the program asks of the desktop is in its Wayland
-    # log; where weston shows which window, in its scene graph.
-    wayland = tempfile.TemporaryDirectory()
-    wenv = dict(env, XDG_RUNTIME_DIR=wayland.name, WAYLAND_DISPLAY="wayland-1")
-    laufend.append(subprocess.Popen(["weston", "--backend=x11-backend.so", "--use-pixman", "--width=780",
-                                     "--height=580", "--socket=wayland-1", "--debug", "--no-config", "--idle-time=0"],
-                                    env=wenv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-    while not os.path.exists(os.path.join(wayland.name, "wayland-1")):
-        time.sleep(0.05)
-    protokoll_wl = os.path.join(wayland.name, "protokoll")
-    laufend.append(prozess := subprocess.Popen(
-        [sys.argv[1]], stderr=open(protokoll_wl, "w"),
-        env=dict(env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=os.path.join(wayland.name, "wayland-1"),
-                 WAYLAND_DEBUG="1")))
+    # ---- The same program on weston, where xdotool's pointer is real. What
+    # the program asks of the desktop is in its Wayland log.
+    laufend.append((weston := Weston()).prozess)
+    protokoll_wl = os.path.join(ordner.name, "wayland.log")
+    laufend.append(prozess := subprocess.Popen([sys.argv[1]], stderr=open(protokoll_wl, "w"), env=dict(
+        env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=weston.anzeige, WAYLAND_DEBUG="1")))
 
-    def fenster_wl(titel, sekunden=10):  # where weston shows it once it stays: left, top, right, bottom
-        vorher = None
-        for _ in range(int(sekunden * 10)):
-            szene = subprocess.run(["weston-debug", "scene-graph"], env=wenv, capture_output=True, text=True).stdout
-            lage = re.search(rf"window '{titel}' .*\n\s*position: \((\d+), (\d+)\) -> \((\d+), (\d+)\)", szene)
-            if (jetzt := lage and [int(z) for z in lage.groups()]) and jetzt == vorher:
-                return jetzt
-            vorher = jetzt
-            time.sleep(0.1)
-
-    def klicken(x, y):
-        # As a hand clicks. Weston takes where the pointer is from the moment
-        # it enters its window, and follows by steps: so from outside.
-        xdotool("mousemove", 799, 599, "mousemove", x, y, "mousedown", 1, "sleep", 0.1, "mouseup", 1)
-
+    # Every button on the title bar but the rightmost (close), right to left,
+    # then the title and the icon, until the window changes: a window of
+    # fixed size never asks to be maximized, and stays at its size or is
+    # minimized where it may be.
     def titelleiste_druecken(titel, minimieren):
-        # Every button but the rightmost (close), right to left, then the
-        # title and the icon, until the window changes: a window of fixed
-        # size never asks to be maximized and stays at its size, or is
-        # minimized where it may be.
-        vorher = fenster_wl(titel)
+        vorher = weston.fenster(titel)
         for x in [*range(vorher[2] - 30, vorher[2] - 90, -7), (vorher[0] + vorher[2]) // 2, vorher[0] + 10]:
-            klicken(x, vorher[1] + 10)
-            if (jetzt := fenster_wl(titel, 0.3)) != vorher:
+            weston.klicken(x, vorher[1] + 10)
+            if weston.fenster(titel, 0.3) != vorher:
                 break
-        jetzt, gesehen = fenster_wl(titel, 1), open(protokoll_wl).read()
+        jetzt, gesehen = weston.fenster(titel, 1), open(protokoll_wl).read()
         pruefe(prozess.poll() is None and "set_maximized" not in gesehen and
                (jetzt == vorher or minimieren and not jetzt and "set_minimized" in gesehen),
                f"{titel} nach der Titelleiste: Status {prozess.poll()}, {jetzt}, vorher {vorher}")
         return vorher
 
-    fenster_wl("Flockenlinie")
+    weston.fenster("Flockenlinie")
     gesehen = open(protokoll_wl).read()
-    pruefe('set_app_id("flockenlinie")' in gesehen and 'set_title("Flockenlinie")' in gesehen, "app_id, Titel")
     groessen = re.findall(r"xdg_toplevel@\d+\.set_(?:min|max)_size\((\d+, \d+)\)", gesehen)
-    pruefe(groessen[-2] == groessen[-1] != "0, 0", f"keine feste Größe: {groessen}")
+    pruefe('set_app_id("flockenlinie")' in gesehen and 'set_title("Flockenlinie")' in gesehen and
+           groessen[-2] == groessen[-1] != "0, 0", f"app_id, Titel, feste Größe: {groessen}")
+    # A press through AT-SPI: heard, and read whole, labelled by its caption.
     app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Flockenlinie")
     teil = {(t.getRole(), t.name): t for t in pyatspi.findAllDescendants(app, lambda t: True)}
     boxen = [teil[pyatspi.ROLE_TEXT, n].queryEditableText() for n in ("Temp. auf 850 hPa °C:", "Geopot. 850 hPa m:")]
-    druecken = teil[pyatspi.ROLE_PUSH_BUTTON, "Berechnen"].queryAction()
-    # A press over AT-SPI, heard and read whole, labelled by its caption.
     ab = len(protokoll)
-    boxen[0].setTextContents("2,5"), boxen[1].setTextContents("1500"), druecken.doAction(0)
+    boxen[0].setTextContents("2,5"), boxen[1].setTextContents("1500")
+    teil[pyatspi.ROLE_PUSH_BUTTON, "Berechnen"].queryAction().doAction(0)
     print("Wayland →", warte_auf(ab, ["Benachrichtigung Schneefall m: 1575."]))
     ergebnis = pyatspi.findDescendant(app, lambda t: t.getRole() == pyatspi.ROLE_LABEL and t.name == "1575")
     pruefe(ergebnis and [z.getTarget(0).name for z in ergebnis.getRelationSet()] == ["Schneefall m:"],
            "Ergebnis ohne Beschriftung")
+    # A message box, modal also for screen readers; its close button acts as OK.
     ab = len(protokoll)
-    boxen[0].setTextContents("abc"), druecken.doAction(0)
+    boxen[0].setTextContents("abc"), teil[pyatspi.ROLE_PUSH_BUTTON, "Berechnen"].queryAction().doAction(0)
     warte_auf(ab, ["Alarm Achtung!", "Bitte geben Sie eine Zahl ein!"])
     meldung = pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), lambda t: t.getRole() == pyatspi.ROLE_ALERT)
     pruefe(meldung.getState().contains(pyatspi.STATE_MODAL), "Meldung nicht modal")
     _, oben, rechts, _ = titelleiste_druecken("Achtung!", False)
-    klicken(rechts - 12, oben + 10)  # its close button: as OK
-    time.sleep(0.5)
-    pruefe((z := (fenster_wl("Achtung!", 1), boxen[0].getText(0, -1))) == (None, ""),
-           f"Meldung nicht geschlossen: {z}")
+    weston.klicken(rechts - 12, oben + 10)
+    pruefe((z := (weston.fenster("Achtung!", 1), boxen[0].getText(0, -1))) == (None, ""), f"Meldung offen: {z}")
     titelleiste_druecken("Flockenlinie", True)
 finally:
     # Nothing left for the end of the D-Bus session to wait for, and no Orca
