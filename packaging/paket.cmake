@@ -32,9 +32,11 @@ endif()
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # The libraries it links come from dpkg-shlibdeps. Qt's German texts for its
-# own dialogs and menus are welcome, but without them the program still runs.
+# own dialogs and menus are welcome, and so is Qt's Wayland platform, without
+# which a Wayland desktop shows the window through XWayland, blurred when
+# scaled; without either the program still runs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 # Strip as dh_strip does: also the compiler's notes that strip leaves.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strippen.cmake)
 

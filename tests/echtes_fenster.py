@@ -9,7 +9,11 @@
 # same result twice, while the focus stays in the box; refusals and the
 # out-of-range message are read as message boxes titled exactly "Achtung!";
 # closing the window ends the process at once with status 0, uncalculated
-# texts and all.
+# texts and all. Then the same program on weston, a Wayland desktop that
+# leaves frames to its programs: it says who it is and that its size is
+# fixed; no button on the title bar of the window or of a message box but
+# close ends it, maximizes or resizes it; and a press through AT-SPI is
+# heard, read and labelled as on X11.
 #     tests/echtes_fenster.py PROGRAM      (under tools/mit_xvfb.sh and dbus-run-session)
 
 import os
@@ -21,7 +25,10 @@ import tempfile
 import threading
 import time
 
+import pyatspi
+
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tools"))
+from weston import Weston  # noqa: E402
 from x11 import Anzeige  # noqa: E402
 
 ordner = tempfile.TemporaryDirectory()  # made for its owner alone, as a runtime folder must be
@@ -66,11 +73,11 @@ orca = subprocess.Popen(["orca", "-u", os.path.join(ordner.name, "orca"), "--deb
                         env=env, stdin=subprocess.DEVNULL, stdout=terminal, stderr=subprocess.DEVNULL)
 threading.Thread(target=mitlesen, daemon=True).start()
 anzeige = Anzeige()
-prozess = orca
+laufend = [orca]
 try:
     warte_auf(0, ["Bildschirmleser an."], 20)
     anzeige.beobachten()
-    prozess = subprocess.Popen([sys.argv[1]], env=env)
+    laufend.append(prozess := subprocess.Popen([sys.argv[1]], env=env))
     fenster, _ = anzeige.warte_auf_fenster()
     pruefe((titel := xdotool("getwindowname", fenster)) == "Flockenlinie\n", f"Titel: {titel!r}")
 
@@ -101,10 +108,60 @@ try:
 
     anzeige.schliessen(fenster)
     pruefe(prozess.wait(timeout=2) == 0, f"Status {prozess.returncode} nach dem Schließen")
+
+    # ---- The same program on weston, where xdotool's pointer is real. What
+    # the program asks of the desktop is in its Wayland log.
+    laufend.append((weston := Weston()).prozess)
+    protokoll_wl = os.path.join(ordner.name, "wayland.log")
+    laufend.append(prozess := subprocess.Popen([sys.argv[1]], stderr=open(protokoll_wl, "w"), env=dict(
+        env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=weston.anzeige, WAYLAND_DEBUG="1")))
+
+    # Every button on the title bar but the rightmost (close), right to left,
+    # then the title and the icon, until the window changes: a window of
+    # fixed size never asks to be maximized, and stays at its size or is
+    # minimized where it may be.
+    def titelleiste_druecken(titel, minimieren):
+        vorher = weston.fenster(titel)
+        for x in [*range(vorher[2] - 30, vorher[2] - 90, -7), (vorher[0] + vorher[2]) // 2, vorher[0] + 10]:
+            weston.klicken(x, vorher[1] + 10)
+            if weston.fenster(titel, 0.3) != vorher:
+                break
+        jetzt, gesehen = weston.fenster(titel, 1), open(protokoll_wl).read()
+        pruefe(prozess.poll() is None and "set_maximized" not in gesehen and
+               (jetzt == vorher or minimieren and not jetzt and "set_minimized" in gesehen),
+               f"{titel} nach der Titelleiste: Status {prozess.poll()}, {jetzt}, vorher {vorher}")
+        return vorher
+
+    weston.fenster("Flockenlinie")
+    gesehen = open(protokoll_wl).read()
+    groessen = re.findall(r"xdg_toplevel@\d+\.set_(?:min|max)_size\((\d+, \d+)\)", gesehen)
+    pruefe('set_app_id("flockenlinie")' in gesehen and 'set_title("Flockenlinie")' in gesehen and
+           groessen[-2] == groessen[-1] != "0, 0", f"app_id, Titel, feste Größe: {groessen}")
+    # A press through AT-SPI: heard, and read whole, labelled by its caption.
+    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Flockenlinie")
+    teil = {(t.getRole(), t.name): t for t in pyatspi.findAllDescendants(app, lambda t: True)}
+    boxen = [teil[pyatspi.ROLE_TEXT, n].queryEditableText() for n in ("Temp. auf 850 hPa °C:", "Geopot. 850 hPa m:")]
+    ab = len(protokoll)
+    boxen[0].setTextContents("2,5"), boxen[1].setTextContents("1500")
+    teil[pyatspi.ROLE_PUSH_BUTTON, "Berechnen"].queryAction().doAction(0)
+    print("Wayland →", warte_auf(ab, ["Benachrichtigung Schneefall m: 1575."]))
+    ergebnis = pyatspi.findDescendant(app, lambda t: t.getRole() == pyatspi.ROLE_LABEL and t.name == "1575")
+    pruefe(ergebnis and [z.getTarget(0).name for z in ergebnis.getRelationSet()] == ["Schneefall m:"],
+           "Ergebnis ohne Beschriftung")
+    # A message box, modal also for screen readers; its close button acts as OK.
+    ab = len(protokoll)
+    boxen[0].setTextContents("abc"), teil[pyatspi.ROLE_PUSH_BUTTON, "Berechnen"].queryAction().doAction(0)
+    warte_auf(ab, ["Alarm Achtung!", "Bitte geben Sie eine Zahl ein!"])
+    meldung = pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), lambda t: t.getRole() == pyatspi.ROLE_ALERT)
+    pruefe(meldung.getState().contains(pyatspi.STATE_MODAL), "Meldung nicht modal")
+    _, oben, rechts, _ = titelleiste_druecken("Achtung!", False)
+    weston.klicken(rechts - 12, oben + 10)
+    pruefe((z := (weston.fenster("Achtung!", 1), boxen[0].getText(0, -1))) == (None, ""), f"Meldung offen: {z}")
+    titelleiste_druecken("Flockenlinie", True)
 finally:
     # Nothing left for the end of the D-Bus session to wait for, and no Orca
     # listed, not even a dead one, when the next run's Orca looks for another.
-    for p in {prozess, orca}:
+    for p in reversed(laufend):
         p.kill()
         p.wait()
 sys.exit(1 if fehler else 0)

@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "fenster_pruefungen.hpp"
 #include "frm_flockenlinie.hpp"
@@ -77,7 +79,24 @@ public:
         tasten[VK_SHIFT] = 0;
         SetKeyboardState(tasten);
     }
-    std::string text(const char* name) override { return utf8(text_von(h(name))); }
+    // As shown: the result as its window draws it, into a metafile.
+    std::string text(const char* name) override {
+        if (std::string_view(name) != "lbl_ergebnis") return utf8(text_von(h(name)));
+        const HDC aufnahme = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+        DRAWITEMSTRUCT z{ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, h(name), aufnahme, {}, 0};
+        GetClientRect(h(name), &z.rcItem);
+        SendMessageW(fenster->fenster(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&z));
+        const HENHMETAFILE bild = CloseEnhMetaFile(z.hDC);
+        std::wstring t;
+        EnumEnhMetaFile(nullptr, bild, [](HDC, HANDLETABLE*, const ENHMETARECORD* e, int, LPARAM l) {
+            const auto& a = reinterpret_cast<const EMREXTTEXTOUTW*>(e)->emrtext;
+            const auto* zeichen = reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(e) + a.offString);
+            if (e->iType == EMR_EXTTEXTOUTW) reinterpret_cast<std::wstring*>(l)->append(zeichen, a.nChars);
+            return 1;
+        }, &t, nullptr);
+        DeleteEnhMetaFile(bild);
+        return utf8(t);
+    }
     std::string tipp(const char* name) override {
         std::array<wchar_t, 80> t{};
         TOOLINFOW werkzeug{sizeof(TOOLINFOW), 0, fenster->fenster(), reinterpret_cast<UINT_PTR>(h(name)), {}, nullptr,
@@ -106,7 +125,7 @@ public:
         HDC dc = GetDC(h(name));
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h(name), WM_GETFONT, 0, 0)));
         SIZE g;
-        const std::wstring t = text_von(h(name));
+        const std::wstring t = utf16(text(name));
         GetTextExtentPoint32W(dc, t.c_str(), static_cast<int>(t.size()), &g);
         ReleaseDC(h(name), dc);
         const test::Rechteck r = lage(name);
@@ -154,6 +173,20 @@ TEST(Fenster, WieJedesFenster) {
     Win32Bedienung b;
     test::druecke_pruefen(b);
     test::langes_ergebnis_pruefen(b);
+    IAccessible* ergebnis = nullptr;  // as a screen reader reads it, whole also where it is drawn shortened
+    ASSERT_EQ(AccessibleObjectFromWindow(b.h("lbl_ergebnis"), OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&ergebnis)), S_OK);
+    VARIANT selbst{};
+    selbst.vt = VT_I4;
+    const std::wstring klein = L"0," + std::wstring(39, L'0') + L"1";
+    for (const auto& [geo, ganz] : {std::pair<const char*, std::wstring>{"1500", L"1500"}, {"1E-40", klein}}) {
+        b.rechnen("2", geo);
+        BSTR name = nullptr;
+        EXPECT_EQ(ergebnis->get_accName(selbst, &name), S_OK);
+        EXPECT_EQ(std::wstring(name ? name : L""), ganz);
+        SysFreeString(name);
+    }
+    ergebnis->Release();
     b.meldungen.clear();
     b.tippen_w("txt_temperatur", std::wstring(L"2") + wchar_t(0xD800));
     b.taste(Taste::alt_e);

@@ -105,6 +105,7 @@ if pruefe(deb.exists(), f"kein {deb.name}: {ergebnis.stdout}{ergebnis.stderr}"):
                 if not z.startswith("d")}
     installiert = {str(p.relative_to(ziel)) for p in ziel.rglob("*") if not p.is_dir()}
     pruefe(im_paket == installiert, f"Paket und Installation verschieden: {sorted(im_paket ^ installiert)}")
+    pruefe("qt6-wayland" in (r := lauf("dpkg-deb", "-f", deb, "Recommends").stdout), f"Recommends: {r}")
     # Not a single tag, not even pedantic or informational ones such as a
     # missing BIND_NOW.
     for z in lauf("lintian", "-I", "-E", "--pedantic", "--no-tag-display-limit", deb).stdout.splitlines():

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QMessageBox>
 #include <QWidget>
 #include <QtGlobal>
 
@@ -60,12 +61,28 @@ void ansagen(QWidget* quelle, const QString& text) {
 
 namespace {
 
+// A message box, as Qt tells of it (its title, then its text), and modal for
+// screen readers while it is for the keyboard.
+class MeldungZugang : public QAccessibleWidget {
+public:
+    explicit MeldungZugang(QMessageBox* box) : QAccessibleWidget(box, QAccessible::AlertMessage) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.modal = widget()->isModal();
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? static_cast<QMessageBox*>(widget())->text() : QAccessibleWidget::text(t);
+    }
+};
+
 // By class name: Qt may ask for an object's interface before its object
 // name is set, and keeps the first answer.
 QAccessibleInterface* zugang(const QString& klasse, QObject* objekt) {
     if (klasse == QLatin1String("flockenlinie::FrmFlockenlinie")) {
         return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window);
     }
+    if (klasse == QLatin1String("QMessageBox")) return new MeldungZugang(static_cast<QMessageBox*>(objekt));
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (klasse == QLatin1String("flockenlinie::Ansage")) return new AnsageZugang(static_cast<Ansage*>(objekt));
 #endif

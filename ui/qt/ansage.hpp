@@ -15,8 +15,8 @@ namespace flockenlinie {
 void ansagen(QWidget* quelle, const QString& text);
 
 // What screen readers are told about the program's own classes: the main
-// window is a window, and the announcer (see ansagen) a notification. Set up
-// once, before the first window.
+// window is a window, the announcer (see ansagen) a notification, and a
+// message box a modal alert. Set up once, before the first window.
 void barrierefreiheit_einrichten();
 
 }  // namespace flockenlinie

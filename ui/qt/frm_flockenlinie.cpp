@@ -26,6 +26,7 @@
 #include "anordnung.hpp"
 #include "ansage.hpp"
 #include "befehl.hpp"
+#include "rahmen.hpp"
 #include "texte.hpp"
 
 namespace flockenlinie {
@@ -97,6 +98,7 @@ FrmFlockenlinie::FrmFlockenlinie(Zahlformat format, Meldungsanzeige meldung, QWi
     anordnen();
     connect(cmd_berechnen, &QPushButton::clicked, this, &FrmFlockenlinie::berechnen);
     txt_temperatur->setFocus();
+    rahmen_einrichten(this, true);
 }
 
 // One control for each row of the table, with its name, class and text.
@@ -150,17 +152,18 @@ void FrmFlockenlinie::anlegen() {
 
     lbl_oben->setFont(ueberschrift_schrift());
 
-    // A screen reader names each box by its caption.
+    // A screen reader names each box by its caption, and tells the result's
+    // caption with it.
     lbl_temperatur->setBuddy(txt_temperatur);
     lbl_geo->setBuddy(txt_geo);
+    lbl_Schneefall->setBuddy(lbl_ergebnis);
 
     // The result reads as a read-only output field, its text placed as in a
     // text box. The mouse may select it to copy it, but it never takes the
-    // focus. A screen reader hears its caption with it.
+    // focus.
     const int innen = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;  // as a text box's
     lbl_ergebnis->setContentsMargins(innen, 0, innen, 0);
     ergebnis_auswaehlbar(true);
-    lbl_ergebnis->setAccessibleDescription(lbl_Schneefall->text());
 }
 
 void FrmFlockenlinie::ergebnis_auswaehlbar(bool ja) {

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 
+#include "rahmen.hpp"
 #include "texte.hpp"
 
 namespace flockenlinie {
@@ -12,6 +13,7 @@ namespace flockenlinie {
 void meldung_zeigen(QWidget* eltern, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(texte::meldung_titel), text, QMessageBox::Ok, eltern);
     box.setObjectName(QStringLiteral("meldung"));
+    rahmen_einrichten(&box, false);
     box.exec();
 }
 

@@ -289,15 +289,17 @@ int FrmFlockenlinie::innenrand() const { return MulDiv(3, static_cast<int>(dpi_)
 void FrmFlockenlinie::format_lesen() { format_ = {gebietsschema(LOCALE_SDECIMAL), gebietsschema(LOCALE_STHOUSAND)}; }
 
 // A number cut short reads as another number: the result grows to the right
-// as far as the window's margin, and what is still too long is shortened in
-// the middle, the whole number in its tooltip.
+// as far as the window's margin, and what is still too long is drawn
+// shortened in the middle, the whole number in its tooltip and in its text,
+// which screen readers read as its name.
 void FrmFlockenlinie::ergebnis_einpassen() {
     const auto& s = layout::eintrag("lbl_ergebnis");
     const double k = dpi_ / 1440.0 * faktor_;
     const int rahmen = 2 * (dpi::systemmass(SM_CXEDGE, dpi_) + innenrand());
     const auto platz = layout::ergebnis_breite(s, k, textgroesse(lbl_ergebnis, ergebnis_, DT_NOPREFIX).cx + rahmen);
-    SetWindowTextW(lbl_ergebnis, (platz.kuerzen ? mitte_kuerzen(lbl_ergebnis, ergebnis_, platz.breite - rahmen)
-                                                : ergebnis_).c_str());
+    gezeigt_ = platz.kuerzen ? mitte_kuerzen(lbl_ergebnis, ergebnis_, platz.breite - rahmen) : ergebnis_;
+    SetWindowTextW(lbl_ergebnis, ergebnis_.c_str());
+    InvalidateRect(lbl_ergebnis, nullptr, TRUE);
     tipptext_ = platz.kuerzen ? ergebnis_ : std::wstring();
     TOOLINFOW werkzeug = werkzeug_ergebnis();
     SendMessageW(tipp, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&werkzeug));
@@ -365,8 +367,8 @@ LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
             const HGDIOBJ alt = SelectObject(z->hDC, schrift);
             SetBkMode(z->hDC, TRANSPARENT);
             SetTextColor(z->hDC, GetSysColor(COLOR_WINDOWTEXT));
-            const std::wstring text = fenstertext(lbl_ergebnis);
-            DrawTextW(z->hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            DrawTextW(z->hDC, gezeigt_.c_str(), static_cast<int>(gezeigt_.size()), &r,
+                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
             SelectObject(z->hDC, alt);
             return TRUE;
         }

@@ -72,7 +72,8 @@ private:
 
     Felder felder_;
     Zahlformat format_;
-    std::wstring ergebnis_;  // whole, also where the label shows it shortened
+    std::wstring ergebnis_;  // whole, the label's text also where it is drawn shortened
+    std::wstring gezeigt_;   // as drawn
     std::wstring tipptext_;
     UINT dpi_ = 96;
     double faktor_ = 1.0;

@@ -1,0 +1,57 @@
+# SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""A Wayland desktop that leaves frames to its programs, for checks on an X
+display (Xvfb): weston, drawn into a window of that display, with a runtime
+folder of its own; where it shows a window (its scene graph, which weston's
+debug protocol gives); and clicks of the display's real pointer."""
+
+import os
+import re
+import subprocess
+import tempfile
+import time
+
+
+class Weston:
+    def __init__(self, breite=780, hoehe=580):
+        """Starts weston in a window of the display named by DISPLAY, smaller
+        than the display, so that the pointer can enter it from outside."""
+        self._aussen = [breite + 10, hoehe + 10]
+        self._ordner = tempfile.TemporaryDirectory()  # made for its owner alone, as a runtime folder must be
+        self._env = dict(os.environ, XDG_RUNTIME_DIR=self._ordner.name, WAYLAND_DISPLAY="wayland-1")
+        self.anzeige = os.path.join(self._ordner.name, "wayland-1")  # a program's WAYLAND_DISPLAY
+        self.prozess = subprocess.Popen(
+            ["weston", "--backend=x11-backend.so", "--use-pixman", f"--width={breite}", f"--height={hoehe}",
+             "--socket=wayland-1", "--debug", "--no-config", "--idle-time=0"],
+            env=self._env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(200):
+            if os.path.exists(self.anzeige):
+                return
+            time.sleep(0.05)
+        raise TimeoutError("weston startet nicht")
+
+    def fenster(self, titel, sekunden=10.0):
+        """Where weston shows the window titled `titel` once it stays there:
+        left, top, right, bottom; None if it shows none so long."""
+        vorher = None
+        for _ in range(max(1, int(sekunden * 10))):
+            szene = subprocess.run(["weston-debug", "scene-graph"], env=self._env, capture_output=True, text=True)
+            lage = re.search(rf"window '{re.escape(titel)}' .*\n\s*position: \((\d+), (\d+)\) -> \((\d+), (\d+)\)",
+                             szene.stdout)
+            if (jetzt := lage and [int(z) for z in lage.groups()]) and jetzt == vorher:
+                return jetzt
+            vorher = jetzt
+            time.sleep(0.1)
+        return None
+
+    def klicken(self, x, y):
+        """Clicks at x, y as a hand does. Weston takes where the pointer is
+        when it enters its window and then follows it by steps: so the
+        pointer comes from outside each time."""
+        befehl = ["mousemove", *self._aussen, "mousemove", x, y, "mousedown", 1, "sleep", 0.1, "mouseup", 1]
+        subprocess.run(["xdotool", *map(str, befehl)], check=True)
+
+    def beenden(self):
+        self.prozess.kill()
+        self.prozess.wait()
