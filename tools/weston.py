@@ -55,3 +55,15 @@ class Weston:
     def beenden(self):
         self.prozess.kill()
         self.prozess.wait()
+
+
+if __name__ == "__main__":
+    # tools/weston.py PROGRAM [ARGUMENT...]: the program on a Wayland desktop
+    # in a window of this X display, to look at and try by hand; it ends with
+    # the program.
+    import sys
+    desktop = Weston()
+    try:
+        sys.exit(subprocess.call(sys.argv[1:], env=dict(desktop._env, QT_QPA_PLATFORM="wayland")))
+    finally:
+        desktop.beenden()
