@@ -87,8 +87,13 @@ pruefe(not (fehlend := [f for f in INSTALLIERT if not (ziel / f).is_file()]), f"
 # that no one waits for it.
 start = subprocess.Popen([ziel / INSTALLIERT[0]], env=os.environ | {"QT_QPA_PLATFORM": "offscreen"})
 bis = time.monotonic() + 2
+# A build names no home page unless its publisher gives one, and AppStream
+# from 1.0 on warns of that: the one warning let pass, then, and only then.
+ohne_adresse = 'type="homepage"' not in (ziel / METAINFO).read_text()
+erlaubt = {"url-homepage-missing"} if ohne_adresse else set()
 ergebnis = lauf("appstreamcli", "validate", "--no-net", "--pedantic", ziel / METAINFO)
-pruefe(ergebnis.returncode == 0, f"appstreamcli validate: {ergebnis.stdout}{ergebnis.stderr}")
+pruefe("Validation" in ergebnis.stdout and not set(re.findall(r"^[EW]: \S+ (\S+)", ergebnis.stdout, re.M)) - erlaubt,
+       f"appstreamcli validate: {ergebnis.stdout}{ergebnis.stderr}")
 # A software centre lists only what compose puts in its catalogue, and only
 # with an icon of at least 64 pixels.
 ergebnis = lauf("appstreamcli", "compose", "--no-net", "--prefix=/usr", "--origin=flockenlinie",
@@ -108,7 +113,10 @@ if pruefe(deb.exists(), f"kein {deb.name}: {ergebnis.stdout}{ergebnis.stderr}"):
     pruefe("qt6-wayland" in (r := lauf("dpkg-deb", "-f", deb, "Recommends").stdout), f"Recommends: {r}")
     # Not a single tag, not even pedantic or informational ones such as a
     # missing BIND_NOW.
-    for z in lauf("lintian", "-I", "-E", "--pedantic", "--no-tag-display-limit", deb).stdout.splitlines():
+    # Lintian's own AppStream check (from Debian 13 on) knows no such
+    # exception; the record was judged above.
+    ohne = ["--suppress-tags", "appstream-metadata-validation-failed"] if ohne_adresse else []
+    for z in lauf("lintian", "-I", "-E", "--pedantic", "--no-tag-display-limit", *ohne, deb).stdout.splitlines():
         pruefe(False, f"lintian: {z}")
 
 time.sleep(max(0, bis - time.monotonic()))

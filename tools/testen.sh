@@ -3,33 +3,76 @@
 # SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs what is missing, builds Flockenlinie and runs every test: the suite
-# as built, the Windows build's suite under Wine, the suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzer for a
-# bounded time (FUZZ_SEKUNDEN, 60 by default).
+# Installs what is missing, builds Flockenlinie and runs every test, stage by
+# stage: the suite as built ("linux"), the Windows build's suite under Wine
+# ("windows"), the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer ("sanitizer"), the fuzzer for a bounded time
+# (FUZZ_SEKUNDEN, 60 by default; "fuzzing"), and last the first two again in
+# a Debian 13 beside this system, with this system's Debian package
+# installed there and heard by its screen reader ("debian13", as root only).
+#   tools/testen.sh [stage...]       (all stages by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+stufen=("$@")
+[ $# -gt 0 ] || stufen=(linux windows sanitizer fuzzing debian13)
 tools/einrichten.sh test
 jobs=$(nproc)
 
-echo "== Tests"
-cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=ON -DFLOCKENLINIE_BENCH=ON
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+linux() {
+    echo "== Tests"
+    cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=ON -DFLOCKENLINIE_BENCH=ON
+    cmake --build build -j"$jobs"
+    ctest --test-dir build --output-on-failure -j"$jobs"
+}
 
-echo "== Windows"
-cmake --preset windows
-cmake --build --preset windows -j"$jobs"
-tools/mit_xvfb.sh tools/wine_einrichten.sh build-windows/wine ctest --preset windows -j"$jobs"
+windows() {
+    echo "== Windows"
+    cmake --preset windows
+    cmake --build --preset windows -j"$jobs"
+    tools/mit_xvfb.sh tools/wine_einrichten.sh build-windows/wine ctest --preset windows -j"$jobs"
+}
 
-echo "== Tests unter AddressSanitizer und UndefinedBehaviorSanitizer"
-cmake -S . -B build-san -DFLOCKENLINIE_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake --build build-san -j"$jobs"
-LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
+sanitizer() {
+    echo "== Tests unter AddressSanitizer und UndefinedBehaviorSanitizer"
+    cmake -S . -B build-san -DFLOCKENLINIE_BENCH=OFF \
+        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake --build build-san -j"$jobs"
+    LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
+}
 
-echo "== Fuzzing"
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DFLOCKENLINIE_UI=OFF -DFLOCKENLINIE_TESTS=OFF \
-    -DFLOCKENLINIE_BENCH=OFF -DFLOCKENLINIE_FUZZ=ON -DFLOCKENLINIE_FUZZ_SEKUNDEN="${FUZZ_SEKUNDEN:-60}"
-cmake --build build-fuzz -j"$jobs"
-ctest --test-dir build-fuzz --output-on-failure
+fuzzing() {
+    echo "== Fuzzing"
+    cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DFLOCKENLINIE_UI=OFF -DFLOCKENLINIE_TESTS=OFF \
+        -DFLOCKENLINIE_BENCH=OFF -DFLOCKENLINIE_FUZZ=ON -DFLOCKENLINIE_FUZZ_SEKUNDEN="${FUZZ_SEKUNDEN:-60}"
+    cmake --build build-fuzz -j"$jobs"
+    ctest --test-dir build-fuzz --output-on-failure
+}
+
+# The Debian 12 package, as users of Debian 13 get it from us, there on X11
+# and Wayland with Orca; then that system's own build and tests.
+debian13() {
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "== Debian 13 übersprungen: ein System daneben einzurichten (chroot, mount) braucht root"
+        return
+    fi
+    echo "== Debian 13"
+    cmake --build build -j"$jobs"
+    cpack -G DEB --config build/CPackConfig.cmake -B build/paket >/dev/null
+    tools/in_debian13.sh tools/testen.sh linux windows paket_von_debian12
+}
+
+paket_von_debian12() {
+    echo "== Das Paket aus Debian 12 in Debian 13"
+    apt-get install -y -q --no-install-recommends ./build/paket/flockenlinie_*.deb >/dev/null
+    local status=0
+    tools/mit_xvfb.sh dbus-run-session -- /usr/bin/python3 tests/echtes_fenster.py /usr/bin/flockenlinie || status=$?
+    dpkg --purge flockenlinie >/dev/null
+    return "$status"
+}
+
+for stufe in "${stufen[@]}"; do
+    declare -F "$stufe" >/dev/null || { echo "FEHLER: keine Stufe $stufe" >&2; exit 2; }
+done
+for stufe in "${stufen[@]}"; do
+    "$stufe"
+done

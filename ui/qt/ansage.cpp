@@ -53,6 +53,10 @@ void ansagen(QWidget* quelle, const QString& text) {
     auto* ansage = fenster->findChild<Ansage*>(QString(), Qt::FindDirectChildrenOnly);
     if (!ansage) ansage = new Ansage(fenster);
     ansage->text = text;
+    // Screen readers keep what they read of an object until told it changed:
+    // the new name first, else a reader may say the last result again.
+    QAccessibleEvent name(ansage, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
     QAccessibleEvent ereignis(ansage, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&ereignis);
 }

@@ -48,6 +48,8 @@ QFont ueberschrift_schrift() {
 // and stay crisp at every scaling. Its context menu copies what the mouse
 // selected, or else the whole number, also where the field shows it shortened.
 class Ergebnisfeld : public QLabel {
+    Q_OBJECT  // so that findChild and qobject_cast tell it from a plain label
+
 public:
     explicit Ergebnisfeld(QWidget* eltern) : QLabel(eltern) {}
 
@@ -250,3 +252,5 @@ void FrmFlockenlinie::berechnen() {
 }
 
 }  // namespace flockenlinie
+
+#include "frm_flockenlinie.moc"
