@@ -151,7 +151,8 @@ try:
 
     weston.fenster("Flockenlinie")
     gesehen = open(protokoll_wl).read()
-    groessen = re.findall(r"xdg_toplevel@\d+\.set_(?:min|max)_size\((\d+, \d+)\)", gesehen)
+    # (libwayland writes a request as object@id, from 1.23 on as object#id.)
+    groessen = re.findall(r"xdg_toplevel[@#]\d+\.set_(?:min|max)_size\((\d+, \d+)\)", gesehen)
     pruefe('set_app_id("flockenlinie")' in gesehen and 'set_title("Flockenlinie")' in gesehen and
            groessen[-2] == groessen[-1] != "0, 0", f"app_id, Titel, feste Größe: {groessen}")
     # A press through AT-SPI: heard, and read whole, labelled by its caption.
