@@ -261,6 +261,12 @@ TEST(Fenster, PixeldichtenUndGrosseSchrift) {
         LOGFONTW f{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(b.h("lbl_oben"), WM_GETFONT, 0, 0)), sizeof f, &f);
         EXPECT_EQ(f.lfHeight, ueberschrift);
+        const HDC dc = GetDC(b.h("lbl_oben"));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(b.h("lbl_oben"), WM_GETFONT, 0, 0)));
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        ReleaseDC(b.h("lbl_oben"), dc);
+        EXPECT_TRUE(tm.tmWeight >= FW_BOLD && tm.tmOverhang == 0) << "a bold of its own, not regular drawn twice";
         test::nichts_verdeckt(b);
     }
     NONCLIENTMETRICSW alt{};

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <cwchar>
 #include <cwctype>
 #include <initializer_list>
 #include <string_view>
@@ -90,12 +91,31 @@ std::string gebietsschema(LCTYPE was) {
     return utf8({puffer.data(), n > 0 ? static_cast<std::size_t>(n - 1) : 0});
 }
 
+// Whether the face comes in a bold of its own.
+bool mit_fett(const wchar_t* name) {
+    LOGFONTW gesucht{};
+    gesucht.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(gesucht.lfFaceName, name, LF_FACESIZE - 1);
+    bool fett = false;
+    const HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(dc, &gesucht, [](const LOGFONTW* f, const TEXTMETRICW*, DWORD, LPARAM l) {
+        *reinterpret_cast<bool*>(l) |= f->lfWeight >= FW_BOLD;
+        return 1;
+    }, reinterpret_cast<LPARAM>(&fett), 0);
+    ReleaseDC(nullptr, dc);
+    return fett;
+}
+
 // The heading's face is a bitmap font, sharp only at 96 dpi; above that its
-// TrueType successor.
+// TrueType successor. Neither comes in a bold of its own as Windows ships
+// them, and a bold made up of the bitmap face's strokes drawn twice a pixel
+// apart reads as regular: so unless the face has a bold, Tahoma's, which
+// comes with every Windows since 2000 and with Wine.
 HFONT ueberschrift_schrift(UINT dpi) {
+    const wchar_t* name = dpi > 96 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
     return CreateFontW(-MulDiv(12, static_cast<int>(dpi), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       dpi > 96 ? L"Microsoft Sans Serif" : L"MS Sans Serif");
+                       mit_fett(name) ? name : L"Tahoma");
 }
 
 SIZE textgroesse(HWND h, const std::wstring& text, UINT format) {
