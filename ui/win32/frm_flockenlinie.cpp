@@ -107,15 +107,14 @@ bool mit_fett(const wchar_t* name) {
 }
 
 // The heading's face is a bitmap font, sharp only at 96 dpi; above that its
-// TrueType successor. Neither comes in a bold of its own as Windows ships
-// them, and a bold made up of the bitmap face's strokes drawn twice a pixel
-// apart reads as regular: so unless the face has a bold, Tahoma's, which
-// comes with every Windows since 2000 and with Wine.
+// TrueType successor. The bitmap face comes in no bold of its own as Windows
+// and Wine ship it, and its bold made up by drawing each stroke twice a pixel
+// apart reads as regular: so it is taken only where it has a bold, else the
+// successor, whose bold Windows thickens by its outlines.
 HFONT ueberschrift_schrift(UINT dpi) {
-    const wchar_t* name = dpi > 96 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
     return CreateFontW(-MulDiv(12, static_cast<int>(dpi), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       mit_fett(name) ? name : L"Tahoma");
+                       dpi <= 96 && mit_fett(L"MS Sans Serif") ? L"MS Sans Serif" : L"Microsoft Sans Serif");
 }
 
 SIZE textgroesse(HWND h, const std::wstring& text, UINT format) {
