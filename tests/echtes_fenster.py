@@ -14,7 +14,8 @@
 # leaves frames to its programs: it says who it is and that its size is
 # fixed; no button on the title bar of the window or of a message box but
 # close ends it, maximizes or resizes it; and a press through AT-SPI is
-# heard, read and labelled as on X11.
+# heard, read and labelled as on X11. Last on mutter, GNOME's compositor,
+# which must not complain about the window, shown with its own title bar.
 #     tests/echtes_fenster.py PROGRAM      (under tools/mit_xvfb.sh and dbus-run-session)
 
 import os
@@ -30,7 +31,7 @@ import pyatspi
 
 sys.dont_write_bytecode = True  # nothing of the test's in the source tree
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tools"))
-from weston import Weston  # noqa: E402
+from weston import Mutter, Weston  # noqa: E402
 from x11 import Anzeige  # noqa: E402
 
 ordner = tempfile.TemporaryDirectory()  # made for its owner alone, as a runtime folder must be
@@ -176,6 +177,21 @@ try:
     weston.klicken(rechts - 12, oben + 10)
     pruefe((z := (weston.fenster("Achtung!", 1), boxen[0].getText(0, -1))) == (None, ""), f"Meldung offen: {z}")
     titelleiste_druecken("Flockenlinie", True)
+
+    # ---- On GNOME's compositor: not a word from it about the window, which
+    # shows with its own title bar, the style's highlight right above its
+    # light body and as wide (Qt's Fusion colours).
+    weston.beenden()
+    laufend.append((mutter := Mutter()).prozess)
+    laufend.append(subprocess.Popen([sys.argv[1]], env=dict(env, QT_QPA_PLATFORM="wayland",
+                                                            WAYLAND_DISPLAY=mutter.anzeige)))
+    for _ in range(50):
+        if (leiste := mutter.band((48, 140, 198), 250)) and (koerper := mutter.band((239, 239, 239), 300)):
+            break
+        time.sleep(0.2)
+    warnungen = [z for z in open(mutter.protokoll) if re.search(r"invalid|xdg_|client", z, re.I)]
+    pruefe(leiste and koerper and 0 <= leiste[0] - koerper[0] < 40 and 0 < koerper[1] - leiste[1] < 40 and
+           not warnungen, f"mutter: Titelleiste {leiste}, Fenster {koerper}, {warnungen}")
 finally:
     # Nothing left for the end of the D-Bus session to wait for, and no Orca
     # listed, not even a dead one, when the next run's Orca looks for another.

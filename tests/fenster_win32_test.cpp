@@ -12,6 +12,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "fenster_pruefungen.hpp"
 #include "frm_flockenlinie.hpp"
@@ -132,6 +133,34 @@ public:
         return g.cx <= r[2] - r[0] && g.cy <= r[3] - r[1];
     }
     std::optional<int> ansagen() override { return ereignisse; }
+    // The clipboard's text after a right-click on the result and "Kopieren"
+    // by its access key (Escape for a menu still open), or after Ctrl+C at
+    // the focus.
+    std::wstring kopiert(bool menue) {
+        OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+        BYTE tasten[256];
+        GetKeyboardState(tasten);
+        tasten[VK_CONTROL] = menue ? 0 : 0x80;
+        SetKeyboardState(tasten);
+        if (menue) {
+            PostMessageW(GetFocus(), WM_CHAR, L'k', 1);
+            PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+            SendMessageW(h("lbl_ergebnis"), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+        } else {
+            PostMessageW(GetFocus(), WM_KEYDOWN, 'C', 1);
+        }
+        pumpen();
+        tasten[VK_CONTROL] = 0;
+        SetKeyboardState(tasten);
+        std::wstring t;
+        OpenClipboard(nullptr);
+        if (const HANDLE daten = GetClipboardData(CF_UNICODETEXT)) {
+            t = static_cast<const wchar_t*>(GlobalLock(daten));
+            GlobalUnlock(daten);
+        }
+        CloseClipboard();
+        return t;
+    }
 
     // A message box is read and closed with Enter as it comes up.
     static LRESULT CALLBACK beim_aktivieren(int code, WPARAM w, LPARAM l) {
@@ -187,6 +216,16 @@ TEST(Fenster, WieJedesFenster) {
         SysFreeString(name);
     }
     ergebnis->Release();
+    // Copied whole from the context menu and by Ctrl+C, nothing while there is
+    // no result; a box's own selection goes first for Ctrl+C.
+    for (const auto& [geo, auswahl, menue, strg_c] : {std::tuple<const char*, bool, std::wstring, std::wstring>
+             {"1500", false, L"1500", L"1500"}, {"1E-40", false, klein, klein}, {"1E-40", true, klein, L"1E-40"},
+             {"-10", false, L"", L""}}) {
+        b.rechnen("2", geo);
+        SendMessageW(b.h("txt_geo"), EM_SETSEL, 0, auswahl ? -1 : 0);
+        EXPECT_EQ(b.kopiert(true), menue) << geo;
+        EXPECT_EQ(b.kopiert(false), strg_c) << geo;
+    }
     b.meldungen.clear();
     b.tippen_w("txt_temperatur", std::wstring(L"2") + wchar_t(0xD800));
     b.taste(Taste::alt_e);
@@ -222,6 +261,12 @@ TEST(Fenster, PixeldichtenUndGrosseSchrift) {
         LOGFONTW f{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(b.h("lbl_oben"), WM_GETFONT, 0, 0)), sizeof f, &f);
         EXPECT_EQ(f.lfHeight, ueberschrift);
+        const HDC dc = GetDC(b.h("lbl_oben"));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(b.h("lbl_oben"), WM_GETFONT, 0, 0)));
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        ReleaseDC(b.h("lbl_oben"), dc);
+        EXPECT_TRUE(tm.tmWeight >= FW_BOLD && tm.tmOverhang == 0) << "a bold of its own, not regular drawn twice";
         test::nichts_verdeckt(b);
     }
     NONCLIENTMETRICSW alt{};

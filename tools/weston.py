@@ -1,10 +1,11 @@
 # SPDX-FileCopyrightText: 2026 Die Flockenlinie-Entwickler
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A Wayland desktop that leaves frames to its programs, for checks on an X
-display (Xvfb): weston, drawn into a window of that display, with a runtime
-folder of its own; where it shows a window (its scene graph, which weston's
-debug protocol gives); and clicks of the display's real pointer."""
+"""Wayland desktops that leave frames to their programs, for checks on an X
+display (Xvfb), each drawn into a window of that display, with a runtime
+folder of its own and its log in a file. weston: where it shows a window (its
+scene graph, which weston's debug protocol gives), and clicks of the
+display's real pointer. mutter, GNOME's compositor: what the screen shows."""
 
 import os
 import re
@@ -13,23 +14,55 @@ import tempfile
 import time
 
 
-class Weston:
-    def __init__(self, breite=780, hoehe=580):
-        """Starts weston in a window of the display named by DISPLAY, smaller
-        than the display, so that the pointer can enter it from outside."""
-        self._aussen = [breite + 10, hoehe + 10]
+class Desktop:
+    def __init__(self, befehl):
+        """Starts the desktop (`befehl`) on the display named by DISPLAY."""
         self._ordner = tempfile.TemporaryDirectory()  # made for its owner alone, as a runtime folder must be
         self._env = dict(os.environ, XDG_RUNTIME_DIR=self._ordner.name, WAYLAND_DISPLAY="wayland-1")
         self.anzeige = os.path.join(self._ordner.name, "wayland-1")  # a program's WAYLAND_DISPLAY
-        self.prozess = subprocess.Popen(
-            ["weston", "--backend=x11-backend.so", "--use-pixman", f"--width={breite}", f"--height={hoehe}",
-             "--socket=wayland-1", "--debug", "--no-config", "--idle-time=0"],
-            env=self._env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.protokoll = os.path.join(self._ordner.name, "protokoll")  # what the desktop logs
+        self.prozess = subprocess.Popen(befehl, env=self._env, stdout=subprocess.DEVNULL,
+                                        stderr=open(self.protokoll, "w"))
         for _ in range(200):
             if os.path.exists(self.anzeige):
                 return
             time.sleep(0.05)
-        raise TimeoutError("weston startet nicht")
+        raise TimeoutError(f"{befehl[0]} startet nicht")
+
+    def beenden(self):
+        self.prozess.kill()
+        self.prozess.wait()
+
+
+class Mutter(Desktop):
+    def __init__(self):
+        """Starts mutter in a window as large as the display (it needs a D-Bus session)."""
+        super().__init__(["mutter", "--nested", "--wayland", "--no-x11", "--wayland-display=wayland-1"])
+
+    def band(self, farbe, laenge, abweichung=30):
+        """Where the screen shows `laenge` pixels side by side in about the
+        colour `farbe` (red, green, blue), the topmost first: x, y; or None."""
+        bild = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], capture_output=True,
+                              check=True).stdout
+        breite = int(subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True, text=True).stdout.split()[0])
+        pixel = b"".join(b"[%s-%s]" % (re.escape(bytes([max(0, f - abweichung)])),
+                                        re.escape(bytes([min(255, f + abweichung)]))) for f in farbe)
+        muster, ab = re.compile(b"(?:%s){%d}" % (pixel, laenge), re.S), 0
+        while m := muster.search(bild, ab):
+            x, y = m.start() // 3 % breite, m.start() // 3 // breite
+            if m.start() % 3 == 0 and x + laenge <= breite:
+                return x, y
+            ab = m.start() + 1
+        return None
+
+
+class Weston(Desktop):
+    def __init__(self, breite=780, hoehe=580):
+        """Starts weston in a window of the display, smaller than the
+        display, so that the pointer can enter it from outside."""
+        self._aussen = [breite + 10, hoehe + 10]
+        super().__init__(["weston", "--backend=x11-backend.so", "--use-pixman", f"--width={breite}",
+                          f"--height={hoehe}", "--socket=wayland-1", "--debug", "--no-config", "--idle-time=0"])
 
     def fenster(self, titel, sekunden=10.0):
         """Where weston shows the window titled `titel` once it stays there:
@@ -51,10 +84,6 @@ class Weston:
         pointer comes from outside each time."""
         befehl = ["mousemove", *self._aussen, "mousemove", x, y, "mousedown", 1, "sleep", 0.1, "mouseup", 1]
         subprocess.run(["xdotool", *map(str, befehl)], check=True)
-
-    def beenden(self):
-        self.prozess.kill()
-        self.prozess.wait()
 
 
 if __name__ == "__main__":

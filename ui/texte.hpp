@@ -13,5 +13,8 @@ inline constexpr std::string_view fenster_titel = "Flockenlinie";
 inline constexpr std::string_view meldung_titel = "Achtung!";
 inline constexpr std::string_view keine_zahl = "Bitte geben Sie eine Zahl ein!";
 inline constexpr std::string_view nicht_moeglich = "Berechnung nicht möglich!";
+// The result's context menu on Windows, with its access key and its shortcut;
+// Qt's window takes Qt's own German for the same.
+inline constexpr std::string_view kopieren = "&Kopieren\tStrg+C";
 
 }  // namespace flockenlinie::texte

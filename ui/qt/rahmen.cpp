@@ -91,31 +91,42 @@ private:
     QPoint von_;  // where the mouse was pressed
 };
 
-// Qt decides on its frame once the desktop has answered, before the window's
-// first frame: so at its exposure, Qt's frame is taken away and the window
-// grows by a title bar of its own above what it holds.
+// Qt puts its frame on while it shows the window, where the desktop draws
+// none, and the desktop answers with the window's size soon after; where the
+// desktop may draw frames, Qt decides once it has answered. So right after
+// the window is shown, or else at the first event that finds Qt's frame on,
+// the frame is taken away and the window grows by a title bar of its own above
+// what it holds: the first size the desktop learns is the window's own, as
+// GNOME's compositor insists.
 class Rahmenwaechter : public QObject {
 public:
     Rahmenwaechter(QWidget* fenster, bool minimieren) : QObject(fenster), fenster_(fenster), minimieren_(minimieren) {}
 
 protected:
-    bool eventFilter(QObject* ziel, QEvent* e) override {
-        if (e->type() == QEvent::Expose && !fenster_->windowHandle()->frameMargins().isNull()) {
-            ziel->removeEventFilter(this);
-            const Qt::WindowFlags ohne = fenster_->windowFlags() | Qt::FramelessWindowHint;
-            fenster_->overrideWindowFlags(ohne);
-            fenster_->windowHandle()->setFlags(ohne);
-            auto* leiste = new Titelleiste(fenster_, minimieren_);
-            const int h = leiste->hoehe();
-            for (QWidget* w : fenster_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (w != leiste && !w->isWindow()) w->move(w->x(), w->y() + h);
-            }
-            fenster_->setContentsMargins(fenster_->contentsMargins() + QMargins(0, h, 0, 0));  // for a layout
-            fenster_->setFixedSize(fenster_->width(), fenster_->height() + h);
-            leiste->setGeometry(0, 0, fenster_->width(), h);
-            leiste->show();
-        }
+    bool eventFilter(QObject*, QEvent* e) override {
+        // Before the desktop's answer, which comes as events do.
+        if (e->type() == QEvent::Show) QMetaObject::invokeMethod(this, &Rahmenwaechter::umstellen, Qt::QueuedConnection);
+        umstellen();
         return false;
+    }
+
+private:
+    void umstellen() {
+        QWindow* const w = fenster_->windowHandle();
+        if (!w || w->frameMargins().isNull()) return;
+        w->removeEventFilter(this);
+        const Qt::WindowFlags ohne = fenster_->windowFlags() | Qt::FramelessWindowHint;
+        fenster_->overrideWindowFlags(ohne);
+        w->setFlags(ohne);
+        auto* leiste = new Titelleiste(fenster_, minimieren_);
+        const int h = leiste->hoehe();
+        for (QWidget* k : fenster_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (k != leiste && !k->isWindow()) k->move(k->x(), k->y() + h);
+        }
+        fenster_->setContentsMargins(fenster_->contentsMargins() + QMargins(0, h, 0, 0));  // for a layout
+        fenster_->setFixedSize(fenster_->width(), fenster_->height() + h);
+        leiste->setGeometry(0, 0, fenster_->width(), h);
+        leiste->show();
     }
 
 private:

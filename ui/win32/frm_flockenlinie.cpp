@@ -6,9 +6,12 @@
 #include <commctrl.h>
 #include <initguid.h>
 #include <oleacc.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <cwchar>
 #include <cwctype>
 #include <initializer_list>
 #include <string_view>
@@ -76,18 +79,42 @@ std::wstring fenstertext(HWND h) {
     return t;
 }
 
+bool ohne_auswahl(HWND box) {
+    DWORD von = 0, bis = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&von), reinterpret_cast<LPARAM>(&bis));
+    return von == bis;
+}
+
 std::string gebietsschema(LCTYPE was) {
     std::array<wchar_t, 16> puffer{};
     const int n = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, was, puffer.data(), static_cast<int>(puffer.size()));
     return utf8({puffer.data(), n > 0 ? static_cast<std::size_t>(n - 1) : 0});
 }
 
+// Whether the face comes in a bold of its own.
+bool mit_fett(const wchar_t* name) {
+    LOGFONTW gesucht{};
+    gesucht.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(gesucht.lfFaceName, name, LF_FACESIZE - 1);
+    bool fett = false;
+    const HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(dc, &gesucht, [](const LOGFONTW* f, const TEXTMETRICW*, DWORD, LPARAM l) {
+        *reinterpret_cast<bool*>(l) |= f->lfWeight >= FW_BOLD;
+        return 1;
+    }, reinterpret_cast<LPARAM>(&fett), 0);
+    ReleaseDC(nullptr, dc);
+    return fett;
+}
+
 // The heading's face is a bitmap font, sharp only at 96 dpi; above that its
-// TrueType successor.
+// TrueType successor. The bitmap face comes in no bold of its own as Windows
+// and Wine ship it, and its bold made up by drawing each stroke twice a pixel
+// apart reads as regular: so it is taken only where it has a bold, else the
+// successor, whose bold Windows thickens by its outlines.
 HFONT ueberschrift_schrift(UINT dpi) {
     return CreateFontW(-MulDiv(12, static_cast<int>(dpi), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       dpi > 96 ? L"Microsoft Sans Serif" : L"MS Sans Serif");
+                       dpi <= 96 && mit_fett(L"MS Sans Serif") ? L"MS Sans Serif" : L"Microsoft Sans Serif");
 }
 
 SIZE textgroesse(HWND h, const std::wstring& text, UINT format) {
@@ -165,6 +192,14 @@ void FrmFlockenlinie::verteilen(MSG& m) const {
         (m.hwnd == frm_flockenlinie || IsChild(frm_flockenlinie, m.hwnd))) {
         SendMessageW(frm_flockenlinie, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cmd_berechnen), BN_CLICKED),
                      reinterpret_cast<LPARAM>(cmd_berechnen));
+        return;
+    }
+    // Ctrl+C copies the result, which never takes the focus, wherever the
+    // focus has nothing of its own to copy: on the button, or in a box with
+    // nothing selected.
+    if (m.message == WM_KEYDOWN && m.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0 &&
+        (m.hwnd == cmd_berechnen || ((m.hwnd == txt_temperatur || m.hwnd == txt_geo) && ohne_auswahl(m.hwnd))) &&
+        ergebnis_kopieren()) {
         return;
     }
     if (frm_flockenlinie && IsDialogMessageW(frm_flockenlinie, &m)) return;
@@ -313,6 +348,38 @@ void FrmFlockenlinie::ergebnis_zeigen(std::wstring text) {
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, lbl_ergebnis, OBJID_CLIENT, CHILDID_SELF);
 }
 
+// The result's context menu where it was right-clicked: "Kopieren", greyed
+// while there is no result.
+void FrmFlockenlinie::ergebnis_menue(LPARAM wo) {
+    POINT p{GET_X_LPARAM(wo), GET_Y_LPARAM(wo)};
+    if (wo == -1) {  // from the keyboard: below the result
+        RECT r;
+        GetWindowRect(lbl_ergebnis, &r);
+        p = {r.left, r.bottom};
+    }
+    const HMENU menue = CreatePopupMenu();
+    AppendMenuW(menue, MF_STRING | (ergebnis_.empty() ? MF_GRAYED : 0), 1, utf16(texte::kopieren).c_str());
+    if (TrackPopupMenu(menue, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, p.x, p.y, 0, frm_flockenlinie,
+                       nullptr) == 1) {
+        ergebnis_kopieren();
+    }
+    DestroyMenu(menue);
+}
+
+// The whole number as Unicode text, also where it is drawn shortened.
+bool FrmFlockenlinie::ergebnis_kopieren() const {
+    if (ergebnis_.empty() || !OpenClipboard(frm_flockenlinie)) return false;
+    EmptyClipboard();
+    const std::size_t bytes = (ergebnis_.size() + 1) * sizeof(wchar_t);
+    if (const HGLOBAL daten = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::memcpy(GlobalLock(daten), ergebnis_.c_str(), bytes);
+        GlobalUnlock(daten);
+        if (!SetClipboardData(CF_UNICODETEXT, daten)) GlobalFree(daten);
+    }
+    CloseClipboard();
+    return true;
+}
+
 // The calculate command: read both boxes, let the command decide, keep what
 // it allows, then the message, then the one control it names.
 void FrmFlockenlinie::berechnen() {
@@ -372,6 +439,10 @@ LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
             SelectObject(z->hDC, alt);
             return TRUE;
         }
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(w) != lbl_ergebnis) break;
+            ergebnis_menue(l);
+            return 0;
         case WM_DPICHANGED:
             anordnen(HIWORD(w), reinterpret_cast<const RECT*>(l));
             return 0;

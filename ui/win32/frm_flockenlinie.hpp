@@ -56,6 +56,8 @@ private:
     void berechnen();  // the button's command
     void ergebnis_zeigen(std::wstring text);
     void ergebnis_einpassen();
+    void ergebnis_menue(LPARAM wo);
+    bool ergebnis_kopieren() const;  // false where there is no result
     TOOLINFOW werkzeug_ergebnis();
     int innenrand() const;  // between the result's edge and its text
 
