@@ -185,13 +185,13 @@ try:
     laufend.append((mutter := Mutter()).prozess)
     laufend.append(subprocess.Popen([sys.argv[1]], env=dict(env, QT_QPA_PLATFORM="wayland",
                                                             WAYLAND_DISPLAY=mutter.anzeige)))
-    for _ in range(50):
-        if (leiste := mutter.band((48, 140, 198), 250)) and (koerper := mutter.band((239, 239, 239), 300)):
+    for _ in range(50):  # until the screen shows it so, while the window comes up
+        leiste, koerper = mutter.band((48, 140, 198), 250), mutter.band((239, 239, 239), 300)
+        if zu_sehen := (leiste and koerper and 0 <= leiste[0] - koerper[0] < 40 and 0 < koerper[1] - leiste[1] < 40):
             break
         time.sleep(0.2)
     warnungen = [z for z in open(mutter.protokoll) if re.search(r"invalid|xdg_|client", z, re.I)]
-    pruefe(leiste and koerper and 0 <= leiste[0] - koerper[0] < 40 and 0 < koerper[1] - leiste[1] < 40 and
-           not warnungen, f"mutter: Titelleiste {leiste}, Fenster {koerper}, {warnungen}")
+    pruefe(zu_sehen and not warnungen, f"mutter: Titelleiste {leiste}, Fenster {koerper}, {warnungen}")
 finally:
     # Nothing left for the end of the D-Bus session to wait for, and no Orca
     # listed, not even a dead one, when the next run's Orca looks for another.
