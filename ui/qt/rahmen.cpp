@@ -91,21 +91,20 @@ private:
     QPoint von_;  // where the mouse was pressed
 };
 
-// Qt puts its frame on while it shows the window, where the desktop draws
-// none, and the desktop answers with the window's size soon after; where the
-// desktop may draw frames, Qt decides once it has answered. So right after
-// the window is shown, or else at the first event that finds Qt's frame on,
-// the frame is taken away and the window grows by a title bar of its own above
-// what it holds: the first size the desktop learns is the window's own, as
-// GNOME's compositor insists.
+// Qt puts its frame on as it shows the window, where the desktop draws none,
+// and the desktop answers with the window's size soon after; where the
+// desktop may draw frames, Qt decides once it has answered. So as soon as
+// the window is up (the widget's ShowToParent comes right after, before a
+// single event from the desktop is read), or else at the first event that
+// finds Qt's frame on, the frame is taken away and the window grows by a
+// title bar of its own above what it holds: the first size the desktop
+// learns is the window's own, as GNOME's compositor insists.
 class Rahmenwaechter : public QObject {
 public:
     Rahmenwaechter(QWidget* fenster, bool minimieren) : QObject(fenster), fenster_(fenster), minimieren_(minimieren) {}
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        // Before the desktop's answer, which comes as events do.
-        if (e->type() == QEvent::Show) QMetaObject::invokeMethod(this, &Rahmenwaechter::umstellen, Qt::QueuedConnection);
+    bool eventFilter(QObject*, QEvent*) override {
         umstellen();
         return false;
     }
@@ -115,6 +114,7 @@ private:
         QWindow* const w = fenster_->windowHandle();
         if (!w || w->frameMargins().isNull()) return;
         w->removeEventFilter(this);
+        fenster_->removeEventFilter(this);
         const Qt::WindowFlags ohne = fenster_->windowFlags() | Qt::FramelessWindowHint;
         fenster_->overrideWindowFlags(ohne);
         w->setFlags(ohne);
@@ -139,7 +139,9 @@ private:
 void rahmen_einrichten(QWidget* fenster, bool minimieren) {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     fenster->winId();  // its window, to watch before it is shown
-    fenster->windowHandle()->installEventFilter(new Rahmenwaechter(fenster, minimieren));
+    auto* waechter = new Rahmenwaechter(fenster, minimieren);
+    fenster->installEventFilter(waechter);
+    fenster->windowHandle()->installEventFilter(waechter);
 }
 
 }  // namespace flockenlinie
