@@ -33,12 +33,16 @@ spiegel() {
         /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null | head -1
 }
 
+# One run at a time in it: another waits here.
+mkdir -p "$(dirname "$system")"
+exec 9>>"$system.sperre"
+flock 9
+
 if [ ! -f "$system/.fertig" ]; then
     neu="$system.neu"
     echo "== Debian 13 wird angelegt in $system (einmalig, einige Minuten)"
     ohne_einhaengung "$neu"
     rm -rf --one-file-system "$neu"
-    mkdir -p "$(dirname "$system")"
     # debootstrap mounts /proc and /sys in the new system while it works:
     # in a namespace of its own, those mounts end with it, even when it dies.
     unshare --mount --propagation private -- debootstrap --variant=minbase trixie "$neu" $(spiegel) >"$neu.log" 2>&1 ||
@@ -53,7 +57,7 @@ if [ ! -f "$system/.fertig" ]; then
     rm -f "$neu.log"
 fi
 
-cp -L /etc/resolv.conf "$system/etc/resolv.conf"
+cp -L /etc/resolv.conf "$system/etc/resolv.conf" 2>/dev/null || true  # apt's names, where the host has them
 # The checkout as it is, uncommitted changes included, without its build
 # folders; the Debian 12 package (build/paket) comes along for its own test.
 mkdir -p "$system/flockenlinie"
