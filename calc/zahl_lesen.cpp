@@ -21,18 +21,7 @@ constexpr std::string_view hochkomma = "\u2019";
 
 bool ist_ziffer(char c) { return c >= '0' && c <= '9'; }
 
-// starts_with for the few bytes of a separator, without a call to memcmp.
-bool beginnt_mit(std::string_view text, std::string_view anfang) {
-    if (anfang.empty() || text.size() < anfang.size()) return false;
-    for (std::size_t i = 0; i < anfang.size(); ++i) {
-        if (text[i] != anfang[i]) return false;
-    }
-    return true;
-}
-
-bool gleich(std::string_view a, std::string_view b) { return a.size() == b.size() && beginnt_mit(a, b); }
-
-bool ist_gruppenleerzeichen(std::string_view s) { return gleich(s, " ") || gleich(s, nbsp) || gleich(s, schmales_nbsp); }
+bool ist_gruppenleerzeichen(std::string_view s) { return s == " " || s == nbsp || s == schmales_nbsp; }
 
 // The separators that count as grouping for this format: any of the three
 // spaces in every format (a space is never a decimal separator, and DIN 5008
@@ -44,12 +33,12 @@ struct Gruppentrenner {
 
     explicit Gruppentrenner(const Zahlformat& format) {
         for (const std::string_view leer : {std::string_view(" "), nbsp, schmales_nbsp}) {
-            if (!gleich(leer, format.dezimaltrenner)) varianten[anzahl++] = leer;
+            if (leer != format.dezimaltrenner) varianten[anzahl++] = leer;
         }
         const std::string_view g = format.gruppentrenner;
         if (g.empty() || g == format.dezimaltrenner || ist_gruppenleerzeichen(g)) return;
         varianten[anzahl++] = g;
-        if (gleich(g, hochkomma)) varianten[anzahl++] = "'";
+        if (g == hochkomma) varianten[anzahl++] = "'";
     }
 };
 
@@ -59,8 +48,10 @@ class Leser {
 public:
     Leser(std::string_view text, char* ziel) : p_(text.data()), ende_(text.data() + text.size()), ziel_(ziel) {}
 
+    // Takes `s` if the rest starts with it. An empty `s` is never taken: in a
+    // format whose decimal separator is empty no number has a fraction.
     bool nimm(std::string_view s) {
-        if (!beginnt_mit(rest(), s)) return false;
+        if (s.empty() || !rest().starts_with(s)) return false;
         p_ += s.size();
         return true;
     }
@@ -85,7 +76,7 @@ public:
     bool nimm_gruppe(const Gruppentrenner& g) {
         for (std::size_t i = 0; i < g.anzahl; ++i) {
             const std::string_view t = g.varianten[i];
-            if (!beginnt_mit(rest(), t)) continue;
+            if (!rest().starts_with(t)) continue;
             const std::string_view danach = rest().substr(t.size());
             if (danach.size() < 3 || !std::all_of(danach.begin(), danach.begin() + 3, ist_ziffer)) continue;
             if (danach.size() > 3 && ist_ziffer(danach[3])) continue;
@@ -106,8 +97,8 @@ private:
     std::size_t leerzeichen_vorn() const {
         if (p_ == ende_) return 0;
         if (*p_ == ' ' || *p_ == '\t') return 1;
-        if (beginnt_mit(rest(), nbsp)) return nbsp.size();
-        if (beginnt_mit(rest(), schmales_nbsp)) return schmales_nbsp.size();
+        if (rest().starts_with(nbsp)) return nbsp.size();
+        if (rest().starts_with(schmales_nbsp)) return schmales_nbsp.size();
         return 0;
     }
 
