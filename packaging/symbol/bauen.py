@@ -74,11 +74,11 @@ def reduziert(groesse, bits, zweige_wie):
     drawing's colour nearest to it, and that colour's stand-in."""
     farben = {f.upper() for f in re.findall(r'"(#[0-9a-fA-F]{6})"', SVG.read_text())}
     assert farben == set(REDUKTION), f"Farben der Zeichnung ohne Entsprechung: {farben ^ set(REDUKTION)}"
-    rgb = {f: bytes.fromhex(f[1:]) for f in {f for paar in REDUKTION.values() for f in paar} | set(REDUKTION)}
+    rgb = {f: bytes.fromhex(f[1:]) for f in REDUKTION}
 
     def naechste(r, g, b):
-        return min(REDUKTION, key=lambda f: sum((x - y) ** 2 for x, y in zip(rgb[f], (r, g, b))))
-    return b"".join(rgb[REDUKTION[naechste(r, g, b)][bits == 4]] + b"\xff" if a >= 128 else bytes(4)
+        return min(rgb, key=lambda f: sum((x - y) ** 2 for x, y in zip(rgb[f], (r, g, b))))
+    return b"".join(bytes.fromhex(REDUKTION[naechste(r, g, b)][bits == 4][1:] + "FF") if a >= 128 else bytes(4)
                     for zeile in pixel(groesse, zweige_wie) for r, g, b, a in zeile)
 
 
@@ -94,9 +94,9 @@ def ico_aus_svg(datei):
                            input=reduziert(groesse, bits, zweige_wie), check=True)
             aufruf += ["-b", str(bits), bild]
         for groesse in ICO_GROESSEN:
-            bild = pathlib.Path(ordner, f"{groesse}.png")
-            bild.write_bytes(png(groesse))
-            aufruf += (["-r"] if groesse == 256 else ["-b", "32"]) + [str(bild)]
+            bild = f"{ordner}/{groesse}.png"
+            pathlib.Path(bild).write_bytes(png(groesse))
+            aufruf += (["-r"] if groesse == 256 else ["-b", "32"]) + [bild]
         subprocess.run(aufruf, check=True)
 
 
