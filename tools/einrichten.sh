@@ -11,7 +11,7 @@ set -euo pipefail
 
 pakete=(cmake make g++ qt6-base-dev qt6-translations-l10n)
 if [ "${1:-}" = test ]; then
-    pakete+=(reuse lintian librsvg2-bin librsvg2-common appstream-compose)  # license, icon and package checks
+    pakete+=(reuse lintian librsvg2-bin librsvg2-common icoutils appstream-compose)  # license, icon and package checks
     pakete+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev python3
              xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core locales
              binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
