@@ -19,6 +19,12 @@ locale writes them.")
 # Who builds the package: see packaging/CMakeLists.txt.
 set(CPACK_PACKAGE_CONTACT "${FLOCKENLINIE_PAKETPFLEGER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# CPack installs into its staging tree by the build's install script, which
+# writes the list of what it installed into the build folder, with the
+# package's /usr paths. As the one component everything here is installed in
+# (CMake's default, "Unspecified"), that list is install_manifest_Unspecified.txt
+# and build/install_manifest.txt stays what `sudo cmake --install build` wrote.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

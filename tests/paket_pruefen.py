@@ -15,10 +15,13 @@
 #
 #     tests/paket_pruefen.py BUILD_DIR
 
+import atexit
+import ctypes
 import json
 import os
 import pathlib
 import re
+import signal
 import subprocess
 import sys
 import tempfile
@@ -80,12 +83,20 @@ for datei, befehl in befehle:
         pruefe(re.search(rf"\s{flagge}(\s|$)", befehl), f"{datei} ohne {flagge}")
 
 # ---- Installation and catalogue ----------------------------------------
-lauf("cmake", "--install", BAU, "--prefix", "/usr", env=os.environ | {"DESTDIR": str(ziel)}, check=True)
+# As the package does (packaging/paket.cmake): by component, so that the list
+# of installed files goes to install_manifest_Unspecified.txt and the build's
+# install_manifest.txt stays the user's.
+lauf("cmake", "--install", BAU, "--component", "Unspecified", "--prefix", "/usr",
+     env=os.environ | {"DESTDIR": str(ziel)}, check=True)
 pruefe(not (fehlend := [f for f in INSTALLIERT if not (ziel / f).is_file()]), f"nicht installiert: {fehlend}")
 # It runs from there: still up after two seconds, waiting for its user (what
 # it says goes to the test's output). Looked at once the package is made, so
-# that no one waits for it.
-start = subprocess.Popen([ziel / INSTALLIERT[0]], env=os.environ | {"QT_QPA_PLATFORM": "offscreen"})
+# that no one waits for it. It ends with the test on every way out: the
+# checks' end, a missing tool's exception, or the test itself killed (by
+# ctest's timeout, say), which Linux passes on to it as SIGKILL.
+start = subprocess.Popen([ziel / INSTALLIERT[0]], env=os.environ | {"QT_QPA_PLATFORM": "offscreen"},
+                         preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))  # PR_SET_PDEATHSIG
+atexit.register(lambda: (start.kill(), start.wait()))
 bis = time.monotonic() + 2
 # A build names no home page unless its publisher gives one, and AppStream
 # from 1.0 on warns of that: the one warning let pass, then, and only then.
@@ -121,7 +132,6 @@ if pruefe(deb.exists(), f"kein {deb.name}: {ergebnis.stdout}{ergebnis.stderr}"):
 
 time.sleep(max(0, bis - time.monotonic()))
 pruefe(start.poll() is None, f"installiertes Programm endete nach weniger als 2 s mit {start.returncode}")
-start.kill()
 if not fehler:
     print("Symbole, Versionsinfo, Härtung, Installation, Katalog und Paket in Ordnung")
 sys.exit(1 if fehler else 0)

@@ -33,10 +33,10 @@ spiegel() {
         /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null | head -1
 }
 
-# One run at a time in it: another waits here.
+# One run at a time in it: another waits here, and says so.
 mkdir -p "$(dirname "$system")"
 exec 9>>"$system.sperre"
-flock 9
+flock -n 9 || { echo "== wartet, bis ein anderer Lauf in $system endet" >&2; flock 9; }
 
 if [ ! -f "$system/.fertig" ]; then
     neu="$system.neu"

@@ -12,8 +12,16 @@ nummer_datei=$(mktemp)
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$nummer_datei" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -f "$nummer_datei"' EXIT
+# At most 10 s, less if Xvfb ends (or is missing) before it has a display.
 for _ in $(seq 200); do
     [ -s "$nummer_datei" ] && break
+    kill -0 $xvfb 2>/dev/null || break
     sleep 0.05
 done
-DISPLAY=":$(head -1 "$nummer_datei")" "$@"
+nummer=$(head -1 "$nummer_datei")
+if [[ ! $nummer =~ ^[0-9]+$ ]]; then
+    command -v Xvfb >/dev/null || echo "FEHLER: Xvfb fehlt (Paket xvfb; tools/einrichten.sh test)" >&2
+    echo "FEHLER: Xvfb hat keine Anzeige geöffnet; $1 nicht gestartet" >&2
+    exit 1
+fi
+DISPLAY=":$nummer" "$@"

@@ -23,11 +23,18 @@ class Desktop:
         self.protokoll = os.path.join(self._ordner.name, "protokoll")  # what the desktop logs
         self.prozess = subprocess.Popen(befehl, env=self._env, stdout=subprocess.DEVNULL,
                                         stderr=open(self.protokoll, "w"))
+        # Up within 10 s, or given up at once when it ends (or cannot start),
+        # ended and with what it logged.
         for _ in range(200):
             if os.path.exists(self.anzeige):
                 return
+            if self.prozess.poll() is not None:
+                break
             time.sleep(0.05)
-        raise TimeoutError(f"{befehl[0]} startet nicht")
+        self.beenden()
+        with open(self.protokoll) as protokoll:
+            raise TimeoutError(f"{befehl[0]} startet nicht (Status {self.prozess.returncode}): "
+                               f"{protokoll.read()[-2000:]}")
 
     def beenden(self):
         self.prozess.kill()
@@ -69,7 +76,8 @@ class Weston(Desktop):
         left, top, right, bottom; None if it shows none so long."""
         vorher = None
         for _ in range(max(1, int(sekunden * 10))):
-            szene = subprocess.run(["weston-debug", "scene-graph"], env=self._env, capture_output=True, text=True)
+            szene = subprocess.run(["weston-debug", "scene-graph"], env=self._env, capture_output=True, text=True,
+                                   timeout=10)
             lage = re.search(rf"window '{re.escape(titel)}' .*\n\s*position: \((\d+), (\d+)\) -> \((\d+), (\d+)\)",
                              szene.stdout)
             if (jetzt := lage and [int(z) for z in lage.groups()]) and jetzt == vorher:

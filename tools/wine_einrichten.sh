@@ -15,7 +15,13 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 
 if [ ! -f "$WINEPREFIX/.eingerichtet" ]; then
     mkdir -p "$WINEPREFIX"
-    "$wine" wineboot -i >/dev/null 2>&1
+    # Bounded: a Wine that cannot start (no display, a broken install) ends
+    # with a message, not with a run that waits for ever.
+    timeout 300 "$wine" wineboot -i >/dev/null 2>&1 || {
+        wineserver -k >/dev/null 2>&1 || true
+        echo "FEHLER: wineboot richtete $WINEPREFIX nicht ein (Wine fehlt, scheiterte oder brauchte über 5 min)" >&2
+        exit 1
+    }
     # Debian keeps Wine's fonts (MS Sans Serif among them) outside the prefix.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     einstellungen=$(mktemp --suffix=.reg)
@@ -32,7 +38,7 @@ REGEDIT4
 REG
     "$wine" regedit /S "$(winepath() { echo "Z:${1//\//\\}"; }; winepath "$einstellungen")" >/dev/null 2>&1
     rm -f "$einstellungen"
-    wineserver -w
+    timeout 120 wineserver -w || { echo "FEHLER: Wine in $WINEPREFIX endete nicht binnen 2 min" >&2; exit 1; }
     touch "$WINEPREFIX/.eingerichtet"
 fi
 
