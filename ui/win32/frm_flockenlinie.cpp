@@ -156,7 +156,7 @@ FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
         klasse.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         klasse.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         klasse.lpszClassName = klassenname;
-        RegisterClassExW(&klasse);
+        if (!RegisterClassExW(&klasse)) return;  // not bereit()
     }
     const INITCOMMONCONTROLSEX cc{sizeof cc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&cc);
@@ -166,11 +166,14 @@ FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
     const std::wstring titel = utf16(texte::fenster_titel);
     CreateWindowExW(0, klassenname, titel.c_str(), fensterstil, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, nullptr, nullptr, instanz, this);
+    // Out of window handles or memory, a window with controls missing would
+    // be laid out and shown broken; the destructor ends what was made.
+    if (!frm_flockenlinie || !anlegen()) return;
     format_lesen();
-    anlegen();
     anordnen(dpi::von(frm_flockenlinie), nullptr);
     ShowWindow(frm_flockenlinie, anzeigen);
     SetFocus(txt_temperatur);
+    bereit_ = true;
 }
 
 FrmFlockenlinie::~FrmFlockenlinie() {
@@ -209,8 +212,9 @@ void FrmFlockenlinie::verteilen(MSG& m) const {
     DispatchMessageW(&m);
 }
 
-// One control for each row of the table, with its class and text.
-void FrmFlockenlinie::anlegen() {
+// One control for each row of the table, with its class and text; false
+// where Windows could not create one of them.
+bool FrmFlockenlinie::anlegen() {
     const HINSTANCE instanz = GetModuleHandleW(nullptr);
     for (const layout::Steuerelement* s : erstellreihenfolge()) {
         const bool ergebnis = std::string_view(s->name) == "lbl_ergebnis";
@@ -235,8 +239,10 @@ void FrmFlockenlinie::anlegen() {
                 stil |= WS_TABSTOP | BS_PUSHBUTTON;
                 break;
         }
-        CreateWindowExW(exstil, klasse, utf16(s->text).c_str(), stil, 0, 0, 0, 0, frm_flockenlinie,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kennung(*s))), instanz, nullptr);
+        if (!CreateWindowExW(exstil, klasse, utf16(s->text).c_str(), stil, 0, 0, 0, 0, frm_flockenlinie,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kennung(*s))), instanz, nullptr)) {
+            return false;
+        }
     }
     lbl_oben = element(frm_flockenlinie, "lbl_oben");
     lbl_temperatur = element(frm_flockenlinie, "lbl_temperatur");
@@ -251,6 +257,7 @@ void FrmFlockenlinie::anlegen() {
 
     tipp = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
                            0, frm_flockenlinie, nullptr, instanz, nullptr);
+    if (!tipp) return false;
     TOOLINFOW werkzeug = werkzeug_ergebnis();
     werkzeug.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     SendMessageW(tipp, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&werkzeug));
@@ -263,6 +270,7 @@ void FrmFlockenlinie::anlegen() {
         vorleser->SetHwndProp(lbl_ergebnis, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, LiveSetting_Property_GUID,
                               hoeflich);
     }
+    return true;
 }
 
 // The table's layout at the window's pixel density, enlarged uniformly by
