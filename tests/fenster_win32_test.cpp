@@ -253,7 +253,9 @@ TEST(Fenster, PixeldichtenUndGrosseSchrift) {
     };
     for (const auto& [dpi, innen, knopf, ueberschrift] : dichten) {
         SCOPED_TRACE(dpi);
-        RECT vorschlag{10, 20, 30, 40};
+        SIZE g{};  // Windows asks the size first and suggests it
+        ASSERT_TRUE(SendMessageW(w, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&g)));
+        RECT vorschlag{10, 20, 10 + g.cx, 20 + g.cy};
         SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&vorschlag));
         EXPECT_EQ(b.fenster->faktor(), 1.0) << "the system's font fits the table as drawn";
         EXPECT_EQ(b.innen(), innen);

@@ -52,7 +52,17 @@ public:
 private:
     static LRESULT CALLBACK prozedur(HWND fenster, UINT nachricht, WPARAM w, LPARAM l);
     LRESULT behandeln(UINT nachricht, WPARAM w, LPARAM l);
+    struct Schriften {
+        HFONT ueberschrift, schrift;
+        void loeschen() const { DeleteObject(ueberschrift), DeleteObject(schrift); }
+    };
+    struct Mass {
+        double faktor;
+        RECT innen, aussen;  // the client area and the window's outer rectangle
+    };
     bool anlegen();
+    static Schriften schriften(UINT dpi);
+    Mass messen(UINT dpi, const Schriften& f) const;
     void anordnen(UINT dpi, const RECT* vorschlag);
     void format_lesen();
     void berechnen();  // the button's command
