@@ -32,6 +32,15 @@ std::string klasse_von(HWND h) {
     return {k.data(), static_cast<std::size_t>(GetClassNameA(h, k.data(), static_cast<int>(k.size())))};
 }
 
+// A setting of the user's session as a test found it, put back on every way
+// out of the test, a failed assertion included.
+template <typename T, typename Setzen>
+struct WieGefunden {
+    T alt;
+    Setzen setzen;
+    ~WieGefunden() { setzen(alt); }
+};
+
 class Win32Bedienung : public test::Bedienung {
 public:
     Win32Bedienung() {
@@ -90,9 +99,10 @@ public:
         const HENHMETAFILE bild = CloseEnhMetaFile(z.hDC);
         std::wstring t;
         EnumEnhMetaFile(nullptr, bild, [](HDC, HANDLETABLE*, const ENHMETARECORD* e, int, LPARAM l) {
+            if (e->iType != EMR_EXTTEXTOUTW) return 1;  // other records are shorter
             const auto& a = reinterpret_cast<const EMREXTTEXTOUTW*>(e)->emrtext;
             const auto* zeichen = reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(e) + a.offString);
-            if (e->iType == EMR_EXTTEXTOUTW) reinterpret_cast<std::wstring*>(l)->append(zeichen, a.nChars);
+            reinterpret_cast<std::wstring*>(l)->append(zeichen, a.nChars);
             return 1;
         }, &t, nullptr);
         DeleteEnhMetaFile(bild);
@@ -253,7 +263,9 @@ TEST(Fenster, PixeldichtenUndGrosseSchrift) {
     };
     for (const auto& [dpi, innen, knopf, ueberschrift] : dichten) {
         SCOPED_TRACE(dpi);
-        RECT vorschlag{10, 20, 30, 40};
+        SIZE g{};  // Windows asks the size first and suggests it
+        ASSERT_TRUE(SendMessageW(w, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&g)));
+        RECT vorschlag{10, 20, 10 + g.cx, 20 + g.cy};
         SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&vorschlag));
         EXPECT_EQ(b.fenster->faktor(), 1.0) << "the system's font fits the table as drawn";
         EXPECT_EQ(b.innen(), innen);
@@ -269,14 +281,15 @@ TEST(Fenster, PixeldichtenUndGrosseSchrift) {
         EXPECT_TRUE(tm.tmWeight >= FW_BOLD && tm.tmOverhang == 0) << "a bold of its own, not regular drawn twice";
         test::nichts_verdeckt(b);
     }
-    NONCLIENTMETRICSW alt{};
-    alt.cbSize = sizeof alt;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof alt, &alt, 0);
-    NONCLIENTMETRICSW gross = alt;
-    gross.lfMessageFont.lfHeight = 3 * alt.lfMessageFont.lfHeight;
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof gross, &gross, 0);
-    SendMessageW(w, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);  // as Windows tells every window
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof alt, &alt, 0);
+    NONCLIENTMETRICSW gross{};
+    gross.cbSize = sizeof gross;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof gross, &gross, 0);
+    {
+        const WieGefunden zurueck{gross, [](auto m) { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof m, &m, 0); }};
+        gross.lfMessageFont.lfHeight *= 3;
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof gross, &gross, 0);
+        SendMessageW(w, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);  // as Windows tells every window
+    }
     EXPECT_GT(b.fenster->faktor(), 2.0);
     test::nichts_verdeckt(b, false);
 }
@@ -292,10 +305,12 @@ TEST(Gebietsschema, DesNutzersUndEigenesDezimalzeichen) {
     ASSERT_NE(s, std::end(test::schreibweisen)) << "no row for " << utf8(name.data());
     Win32Bedienung b;
     test::schreibweise_pruefen(b, *s);
+    std::array<wchar_t, 8> gefunden{};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, gefunden.data(), static_cast<int>(gefunden.size()));
+    const WieGefunden zurueck{gefunden, [](auto t) { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, t.data()); }};
     ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, L"\u00B7"));
     SendMessageW(b.fenster->fenster(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
     b.rechnen("-7\u00B79", "1500\u00B73");
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, utf16(s->format.dezimaltrenner).c_str());
     EXPECT_EQ(b.text("lbl_ergebnis"), "15\u00B73");
 }
 

@@ -119,9 +119,10 @@ HFONT ueberschrift_schrift(UINT dpi) {
                        dpi <= 96 && mit_fett(L"MS Sans Serif") ? L"MS Sans Serif" : L"Microsoft Sans Serif");
 }
 
-SIZE textgroesse(HWND h, const std::wstring& text, UINT format) {
+// The text's size in the control's font, or in `schrift` where given.
+SIZE textgroesse(HWND h, const std::wstring& text, UINT format, HFONT schrift = nullptr) {
     HDC dc = GetDC(h);
-    const HGDIOBJ alt = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+    const HGDIOBJ alt = SelectObject(dc, schrift ? schrift : reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
     RECT r{};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT | DT_SINGLELINE);
     SelectObject(dc, alt);
@@ -156,7 +157,7 @@ FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
         klasse.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         klasse.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         klasse.lpszClassName = klassenname;
-        RegisterClassExW(&klasse);
+        if (!RegisterClassExW(&klasse)) return;  // not bereit()
     }
     const INITCOMMONCONTROLSEX cc{sizeof cc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&cc);
@@ -166,11 +167,14 @@ FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
     const std::wstring titel = utf16(texte::fenster_titel);
     CreateWindowExW(0, klassenname, titel.c_str(), fensterstil, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, nullptr, nullptr, instanz, this);
+    // Out of window handles or memory, a window with controls missing would
+    // be laid out and shown broken; the destructor ends what was made.
+    if (!frm_flockenlinie || !anlegen()) return;
     format_lesen();
-    anlegen();
     anordnen(dpi::von(frm_flockenlinie), nullptr);
     ShowWindow(frm_flockenlinie, anzeigen);
     SetFocus(txt_temperatur);
+    bereit_ = true;
 }
 
 FrmFlockenlinie::~FrmFlockenlinie() {
@@ -209,8 +213,9 @@ void FrmFlockenlinie::verteilen(MSG& m) const {
     DispatchMessageW(&m);
 }
 
-// One control for each row of the table, with its class and text.
-void FrmFlockenlinie::anlegen() {
+// One control for each row of the table, with its class and text; false
+// where Windows could not create one of them.
+bool FrmFlockenlinie::anlegen() {
     const HINSTANCE instanz = GetModuleHandleW(nullptr);
     for (const layout::Steuerelement* s : erstellreihenfolge()) {
         const bool ergebnis = std::string_view(s->name) == "lbl_ergebnis";
@@ -235,8 +240,10 @@ void FrmFlockenlinie::anlegen() {
                 stil |= WS_TABSTOP | BS_PUSHBUTTON;
                 break;
         }
-        CreateWindowExW(exstil, klasse, utf16(s->text).c_str(), stil, 0, 0, 0, 0, frm_flockenlinie,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kennung(*s))), instanz, nullptr);
+        if (!CreateWindowExW(exstil, klasse, utf16(s->text).c_str(), stil, 0, 0, 0, 0, frm_flockenlinie,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kennung(*s))), instanz, nullptr)) {
+            return false;
+        }
     }
     lbl_oben = element(frm_flockenlinie, "lbl_oben");
     lbl_temperatur = element(frm_flockenlinie, "lbl_temperatur");
@@ -251,6 +258,7 @@ void FrmFlockenlinie::anlegen() {
 
     tipp = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
                            0, frm_flockenlinie, nullptr, instanz, nullptr);
+    if (!tipp) return false;
     TOOLINFOW werkzeug = werkzeug_ergebnis();
     werkzeug.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     SendMessageW(tipp, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&werkzeug));
@@ -263,41 +271,59 @@ void FrmFlockenlinie::anlegen() {
         vorleser->SetHwndProp(lbl_ergebnis, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, LiveSetting_Property_GUID,
                               hoeflich);
     }
+    return true;
 }
 
-// The table's layout at the window's pixel density, enlarged uniformly by
-// the smallest factor that lets every caption, the heading and the button
-// text fit the system's font.
-void FrmFlockenlinie::anordnen(UINT dpi, const RECT* vorschlag) {
-    dpi_ = dpi;
-    const HFONT alt_ueberschrift = ueberschrift;
-    const HFONT alt_schrift = schrift;
+// The heading's and the other controls' fonts at a pixel density.
+FrmFlockenlinie::Schriften FrmFlockenlinie::schriften(UINT dpi) {
     NONCLIENTMETRICSW metriken = dpi::metriken(dpi);
-    ueberschrift = ueberschrift_schrift(dpi);
-    schrift = CreateFontIndirectW(&metriken.lfMessageFont);
+    return {ueberschrift_schrift(dpi), CreateFontIndirectW(&metriken.lfMessageFont)};
+}
+
+// The table's layout at a pixel density, enlarged uniformly by the smallest
+// factor that lets every caption, the heading and the button text fit the
+// system's font at that density; and the window's outer size for it.
+FrmFlockenlinie::Mass FrmFlockenlinie::messen(UINT dpi, const Schriften& f) const {
     const double k = dpi / 1440.0;
     const int knopfrand = 2 * (dpi::systemmass(SM_CXEDGE, dpi) + MulDiv(3, static_cast<int>(dpi), 96));
-    faktor_ = 1.0;
+    double faktor = 1.0;
     for (const auto& s : layout::steuerelemente) {
-        HWND h = GetDlgItem(frm_flockenlinie, kennung(s));
-        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(h == lbl_oben ? ueberschrift : schrift), FALSE);
         if (s.klasse == layout::Klasse::TextBox || *s.text == '\0') continue;
+        const HWND h = GetDlgItem(frm_flockenlinie, kennung(s));
         const bool knopf = s.klasse == layout::Klasse::CommandButton;
-        const SIZE noetig = textgroesse(h, utf16(s.text), knopf ? 0 : DT_NOPREFIX);
-        faktor_ = std::max(faktor_, layout::vergroesserung(s, k, noetig.cx + (knopf ? knopfrand : 0),
-                                                           noetig.cy + (knopf ? knopfrand : 0)));
+        const SIZE noetig =
+            textgroesse(h, utf16(s.text), knopf ? 0 : DT_NOPREFIX, h == lbl_oben ? f.ueberschrift : f.schrift);
+        faktor = std::max(faktor, layout::vergroesserung(s, k, noetig.cx + (knopf ? knopfrand : 0),
+                                                         noetig.cy + (knopf ? knopfrand : 0)));
     }
+    const RECT innen{0, 0, layout::fenster_breite_pixel(k * faktor), layout::fenster_hoehe_pixel(k * faktor)};
+    return {faktor, innen, dpi::rahmen_um(innen, fensterstil, 0, dpi)};
+}
+
+// The layout at the window's pixel density; where Windows moves the window
+// to another density, in the rectangle it suggests, which is the size
+// WM_GETDPISCALEDSIZE told it.
+void FrmFlockenlinie::anordnen(UINT dpi, const RECT* vorschlag) {
+    dpi_ = dpi;
+    const Schriften alt{ueberschrift, schrift};
+    const Schriften neu = schriften(dpi);
+    ueberschrift = neu.ueberschrift;
+    schrift = neu.schrift;
+    const Mass mass = messen(dpi, neu);
+    faktor_ = mass.faktor;
     for (const auto& s : layout::steuerelemente) {
-        const auto r = layout::in_pixel(s, k * faktor_);
-        MoveWindow(GetDlgItem(frm_flockenlinie, kennung(s)), r.links, r.oben, r.breite, r.hoehe, FALSE);
+        const HWND h = GetDlgItem(frm_flockenlinie, kennung(s));
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(h == lbl_oben ? ueberschrift : schrift), FALSE);
+        const auto r = layout::in_pixel(s, dpi / 1440.0 * faktor_);
+        MoveWindow(h, r.links, r.oben, r.breite, r.hoehe, FALSE);
     }
-    const RECT innen{0, 0, layout::fenster_breite_pixel(k * faktor_), layout::fenster_hoehe_pixel(k * faktor_)};
-    const RECT aussen = dpi::rahmen_um(innen, fensterstil, 0, dpi);
-    SetWindowPos(frm_flockenlinie, nullptr, vorschlag ? vorschlag->left : 0, vorschlag ? vorschlag->top : 0,
-                 aussen.right - aussen.left, aussen.bottom - aussen.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (vorschlag ? 0 : SWP_NOMOVE));
-    // Where the frame is not drawn at this density after all, the client
-    // area keeps its size and the frame gives way.
+    const RECT& innen = mass.innen;
+    const RECT aussen = vorschlag ? *vorschlag : mass.aussen;
+    SetWindowPos(frm_flockenlinie, nullptr, aussen.left, aussen.top, aussen.right - aussen.left,
+                 aussen.bottom - aussen.top, SWP_NOZORDER | SWP_NOACTIVATE | (vorschlag ? 0 : SWP_NOMOVE));
+    // Where the frame is not drawn at this density after all, or Windows
+    // before 10 1703 scaled the old size in step with the density, the
+    // client area keeps its size and the frame gives way.
     RECT ist;
     GetClientRect(frm_flockenlinie, &ist);
     if (ist.right != innen.right || ist.bottom != innen.bottom) {
@@ -307,8 +333,7 @@ void FrmFlockenlinie::anordnen(UINT dpi, const RECT* vorschlag) {
     }
     ergebnis_einpassen();
     InvalidateRect(frm_flockenlinie, nullptr, TRUE);
-    DeleteObject(alt_ueberschrift);
-    DeleteObject(alt_schrift);
+    alt.loeschen();
 }
 
 // The result's tooltip.
@@ -445,6 +470,15 @@ LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
             if (reinterpret_cast<HWND>(w) != lbl_ergebnis) break;
             ergebnis_menue(l);
             return 0;
+        case WM_GETDPISCALEDSIZE: {
+            // The font-fitted size does not grow in step with the density:
+            // Windows asks before it moves the window to another one.
+            const Schriften f = schriften(static_cast<UINT>(w));
+            const RECT aussen = messen(static_cast<UINT>(w), f).aussen;
+            f.loeschen();
+            *reinterpret_cast<SIZE*>(l) = {aussen.right - aussen.left, aussen.bottom - aussen.top};
+            return TRUE;
+        }
         case WM_DPICHANGED:
             anordnen(HIWORD(w), reinterpret_cast<const RECT*>(l));
             return 0;

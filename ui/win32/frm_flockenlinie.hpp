@@ -29,7 +29,8 @@ public:
         std::optional<double> var_ergebnis;
     };
 
-    // Creates the window and shows it as Windows asks (WinMain's nShowCmd).
+    // Creates the window and shows it as Windows asks (WinMain's nShowCmd);
+    // bereit() tells whether Windows could create it.
     explicit FrmFlockenlinie(int anzeigen = SW_SHOWDEFAULT);
     ~FrmFlockenlinie();
     FrmFlockenlinie(const FrmFlockenlinie&) = delete;
@@ -41,6 +42,7 @@ public:
     // Hands one message on, the dialog manager's keys first.
     void verteilen(MSG& m) const;
 
+    bool bereit() const { return bereit_; }
     HWND fenster() const { return frm_flockenlinie; }
     const Felder& felder() const { return felder_; }
     // How much the table's layout was enlarged so that every caption fits
@@ -50,7 +52,17 @@ public:
 private:
     static LRESULT CALLBACK prozedur(HWND fenster, UINT nachricht, WPARAM w, LPARAM l);
     LRESULT behandeln(UINT nachricht, WPARAM w, LPARAM l);
-    void anlegen();
+    struct Schriften {
+        HFONT ueberschrift, schrift;
+        void loeschen() const { DeleteObject(ueberschrift), DeleteObject(schrift); }
+    };
+    struct Mass {
+        double faktor;
+        RECT innen, aussen;  // the client area and the window's outer rectangle
+    };
+    bool anlegen();
+    static Schriften schriften(UINT dpi);
+    Mass messen(UINT dpi, const Schriften& f) const;
     void anordnen(UINT dpi, const RECT* vorschlag);
     void format_lesen();
     void berechnen();  // the button's command
@@ -83,6 +95,7 @@ private:
     HFONT schrift = nullptr;
     IAccPropServices* vorleser = nullptr;  // tells screen readers the result is live
     bool com_ = false;
+    bool bereit_ = false;
 };
 
 // The window-local id of a row of the layout table.

@@ -4,8 +4,16 @@
 #include <windows.h>
 
 #include "frm_flockenlinie.hpp"
+#include "texte.hpp"
+#include "utf.hpp"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int anzeigen) {
-    flockenlinie::FrmFlockenlinie fenster(anzeigen);
+    using namespace flockenlinie;
+    FrmFlockenlinie fenster(anzeigen);
+    if (!fenster.bereit()) {
+        MessageBoxW(nullptr, utf16(texte::kein_fenster).c_str(), utf16(texte::fenster_titel).c_str(),
+                    MB_OK | MB_ICONSTOP);
+        return 1;
+    }
     return fenster.ausfuehren();
 }
