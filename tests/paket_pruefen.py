@@ -3,11 +3,13 @@
 
 # What ships, checked as a Debian packager and a software centre would:
 # - the checked-in icons are what the drawing makes;
-# - the Windows resource script compiles to a German version record of 1.00;
+# - the Windows resource script compiles to a German version record of the
+#   build's version;
 # - the program is compiled hardened as Debian's own packages are;
 # - `cmake --install` puts every file where a desktop and Debian find it; the
 #   AppStream record is valid, `appstreamcli compose` lists the program in the
-#   catalogue, and the installed program starts;
+#   catalogue, and the installed program starts; the manual page, the
+#   changelog and the AppStream record name the build's version;
 # - `cpack -G DEB` makes a package of exactly that tree, in which lintian
 #   finds nothing at all, even when pedantic: it judges the desktop entry,
 #   the icons' sizes, the manual page, the control fields and the linker's
@@ -41,6 +43,10 @@ INSTALLIERT = ["usr/bin/flockenlinie", DESKTOP, METAINFO, "usr/share/icons/hicol
 ordner = tempfile.TemporaryDirectory()
 tmp, ziel = pathlib.Path(ordner.name), pathlib.Path(ordner.name) / "ziel"
 fehler = []
+# The version as the build made it ("1.00"), and the architecture the package is for.
+VERSION = re.search(r'^set\(CPACK_PACKAGE_VERSION "([^"]+)"\)', (BAU / "CPackConfig.cmake").read_text(), re.M)[1]
+ARCHITEKTUR = subprocess.run(["dpkg", "--print-architecture"], capture_output=True, text=True,
+                             check=True).stdout.strip()
 
 
 def pruefe(bedingung, was):
@@ -71,7 +77,7 @@ for g in bauen.GROESSEN:
 # the compiled resources back as a script.
 ergebnis = lauf("x86_64-w64-mingw32-windres", "--preprocessor=cpp", "-i", BAU / "packaging/flockenlinie.rc")
 pruefe(re.findall(r"^LANGUAGE (.*)$", ergebnis.stdout, re.M) == ["7, 1"], f"nicht alles deutsch: {ergebnis.stderr}")
-pruefe('"FileVersion", "1.00"' in ergebnis.stdout, "Versionstext nicht 1.00")
+pruefe(f'"FileVersion", "{VERSION}"' in ergebnis.stdout, f"Versionstext nicht {VERSION}")
 # Lintian below judges what the linker did (PIE, RELRO, BIND_NOW);
 # fortification needs both the macro and optimisation, and leaves no mark in
 # a program that calls no checked function: so the compiler's commands.
@@ -89,6 +95,12 @@ for datei, befehl in befehle:
 lauf("cmake", "--install", BAU, "--component", "Unspecified", "--prefix", "/usr",
      env=os.environ | {"DESTDIR": str(ziel)}, check=True)
 pruefe(not (fehlend := [f for f in INSTALLIERT if not (ziel / f).is_file()]), f"nicht installiert: {fehlend}")
+# Each names the release it belongs to.
+for datei, muster in [(INSTALLIERT[4], rf'^\.TH FLOCKENLINIE 1 "[^"]+" "Flockenlinie {re.escape(VERSION)}"'),
+                      (INSTALLIERT[5], rf"^flockenlinie \({re.escape(VERSION)}\) "),
+                      (METAINFO, rf'<release version="{re.escape(VERSION)}" date="\d{{4}}-\d\d-\d\d">')]:
+    text = lauf("zcat", "-f", ziel / datei).stdout
+    pruefe(re.search(muster, text, re.M), f"{datei} nennt nicht Version {VERSION}")
 # It runs from there: still up after two seconds, waiting for its user (what
 # it says goes to the test's output). Looked at once the package is made, so
 # that no one waits for it. It ends with the test on every way out: the
@@ -115,7 +127,7 @@ pruefe(f"<id>{ID}</id>" in katalog and re.search(r'<icon type="cached" width="(6
 
 # ---- The Debian package ------------------------------------------------
 ergebnis = lauf("cpack", "-G", "DEB", "--config", BAU / "CPackConfig.cmake", "-B", tmp / "paket", cwd=tmp)
-deb = tmp / "paket/flockenlinie_1.00_amd64.deb"  # named after the version in it
+deb = tmp / f"paket/flockenlinie_{VERSION}_{ARCHITEKTUR}.deb"  # named after the version in it
 if pruefe(deb.exists(), f"kein {deb.name}: {ergebnis.stdout}{ergebnis.stderr}"):
     im_paket = {z.split()[-1].removeprefix("./") for z in lauf("dpkg-deb", "-c", deb).stdout.splitlines()
                 if not z.startswith("d")}

@@ -20,8 +20,8 @@ set_tests_properties(calc_tests PROPERTIES TIMEOUT 60 ${eine_nach_der_anderen})
 # The window, driven by its test in a process of its own for each case, one
 # case at a time (also on the one display); in German, then once in each
 # further locale for the number format.
-add_executable(fenster_win32_tests fenster_win32_test.cpp ${PROJECT_SOURCE_DIR}/ui/win32/manifest.rc)
-target_link_libraries(fenster_win32_tests PRIVATE flockenlinie_fenster GTest::gtest_main)
+add_executable(fenster_win32_tests fenster_win32_test.cpp)
+target_link_libraries(fenster_win32_tests PRIVATE flockenlinie_manifest flockenlinie_fenster GTest::gtest_main)
 gtest_discover_tests(fenster_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES TIMEOUT 30 ${eine_nach_der_anderen})
 foreach(gebiet de_CH en_US fr_FR)
