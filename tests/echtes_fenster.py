@@ -76,6 +76,11 @@ def warte_auf(ab, erwartet, sekunden=10):
     raise TimeoutError(f"erwartet {erwartet}, gehört {neu}")
 
 
+def anwendung():
+    """The program as AT-SPI lists it."""
+    return next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Flockenlinie")
+
+
 def xdotool(*args):
     return subprocess.run(["xdotool", *map(str, args)], check=True, env=env, capture_output=True, text=True).stdout
 
@@ -117,8 +122,7 @@ try:
         pruefe(not any("Schneefall" in n and not any(sagt(n, e) for e in erwartet) for n in neu),
                f"nach {keys}: Altes gesagt: {neu}")
         if fokus:
-            app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Flockenlinie")
-            hat = pyatspi.findDescendant(app, lambda t: t.getState().contains(pyatspi.STATE_FOCUSED))
+            hat = pyatspi.findDescendant(anwendung(), lambda t: t.getState().contains(pyatspi.STATE_FOCUSED))
             pruefe(hat and hat.name == fokus, f"nach {keys}: Fokus bei {hat and hat.name!r}")
         else:
             pruefe((titel := xdotool("getwindowname", anzeige.warte_auf_fenster(5)[0])) == "Achtung!\n",
@@ -157,7 +161,7 @@ try:
     pruefe('set_app_id("flockenlinie")' in gesehen and 'set_title("Flockenlinie")' in gesehen and
            groessen[-2] == groessen[-1] != "0, 0", f"app_id, Titel, feste Größe: {groessen}")
     # A press through AT-SPI: heard, and read whole, labelled by its caption.
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Flockenlinie")
+    app = anwendung()
     teil = {(t.getRole(), t.name): t for t in pyatspi.findAllDescendants(app, lambda t: True)}
     boxen = [teil[pyatspi.ROLE_TEXT, n].queryEditableText() for n in ("Temp. auf 850 hPa °C:", "Geopot. 850 hPa m:")]
     ab = len(protokoll)

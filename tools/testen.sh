@@ -9,7 +9,8 @@
 # UndefinedBehaviorSanitizer ("sanitizer"), the fuzzer for a bounded time
 # (FUZZ_SEKUNDEN, 60 by default; "fuzzing"), and last the first two again in
 # a Debian 13 beside this system, with this system's Debian package
-# installed there and heard by its screen reader ("debian13", as root only).
+# installed there and heard by its screen reader ("debian13", as root, and
+# not where this system is Debian 13 itself).
 #   tools/testen.sh [stage...]       (all stages by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -51,6 +52,10 @@ fuzzing() {
 # The Debian 12 package, as users of Debian 13 get it from us, there on X11
 # and Wayland with Orca; then that system's own build and tests.
 debian13() {
+    if [ "$(. /etc/os-release && echo "$ID $VERSION_ID")" = "debian 13" ]; then
+        echo "== Debian 13 übersprungen: dieses System ist selbst Debian 13"
+        return
+    fi
     if [ "$(id -u)" -ne 0 ]; then
         echo "== Debian 13 übersprungen: ein System daneben einzurichten (chroot, mount) braucht root"
         return
