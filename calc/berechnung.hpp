@@ -25,8 +25,9 @@ struct Berechnungsausgang {
     std::string anzeige;  // the level as the window shows it, UTF-8, for ok only
 };
 
-// The computation left the range of a double (inputs near 1.8E308): there is
-// no level to show for them.
+// The computation left the range of a double: a temperature whose 150-fold
+// is beyond it (from about 1,2E306 on, either sign), or a height near
+// 1,8E308 that the term pushes over. There is no level to show for them.
 class Rechenfehler : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "anwendung.hpp"
 #include "fenster_pruefungen.hpp"
 #include "frm_flockenlinie.hpp"
 

@@ -44,6 +44,7 @@ struct WieGefunden {
 class Win32Bedienung : public test::Bedienung {
 public:
     Win32Bedienung() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // as the program's start does
         selbst = this;
         haken = SetWindowsHookExW(WH_CBT, beim_aktivieren, nullptr, GetCurrentThreadId());
         live = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, beim_ereignis,
@@ -55,11 +56,15 @@ public:
         fenster.reset();
         UnhookWindowsHookEx(haken);
         UnhookWinEvent(live);
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {}  // the window's WM_QUIT
+        CoUninitialize();
     }
 
-    HWND h(const char* name) const { return GetDlgItem(fenster->fenster(), kennung(layout::eintrag(name))); }
+    HWND h(const char* name) const {
+        for (const auto& s : layout::steuerelemente) {
+            if (std::string_view(s.name) == name) return GetDlgItem(fenster->fenster(), kennung(s));
+        }
+        return nullptr;
+    }
     void pumpen() const {
         MSG m;
         while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) fenster->verteilen(m);

@@ -47,4 +47,18 @@ Antwort befehl_berechnen(std::string_view temperatur, std::string_view geo, cons
     return a;
 }
 
+void Befehlsfenster::berechnen(std::string_view temperatur, std::string_view geo, const Zahlformat& format) {
+    const Antwort antwort = befehl_berechnen(temperatur, geo, format);
+    if (antwort.str_temperatur) felder_.str_temperatur = temperatur;
+    if (antwort.str_geo) felder_.str_geo = geo;
+    if (antwort.var_ergebnis) felder_.var_ergebnis = antwort.var_ergebnis;
+    if (!antwort.meldung.empty()) melden(antwort.meldung);
+    switch (antwort.ziel) {
+        case Ziel::keines: break;
+        case Ziel::txt_temperatur:
+        case Ziel::txt_geo: leeren(antwort.ziel); break;
+        case Ziel::lbl_ergebnis: ergebnis_zeigen(antwort.text); break;
+    }
+}
+
 }  // namespace flockenlinie

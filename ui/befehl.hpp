@@ -10,10 +10,8 @@
 #include "zahlformat.hpp"
 
 // The calculate command as every window carries it out: what one press of
-// "Berechnen" decides, without any toolkit. The window reads its two boxes,
-// asks befehl_berechnen, and then does what the answer says in this order:
-// store the fields, show the message (if any) and wait until it is closed,
-// then change the one control the answer names.
+// "Berechnen" decides, without any toolkit, and the order in which the
+// window then shows it.
 
 namespace flockenlinie {
 
@@ -38,5 +36,34 @@ struct Antwort {
 
 // The texts exactly as they stand in the boxes, UTF-8.
 Antwort befehl_berechnen(std::string_view temperatur, std::string_view geo, const Zahlformat& format);
+
+// What the last press of the button kept: the last texts that were numbers
+// (UTF-8), and the last level computed (none until the first one).
+struct Felder {
+    std::string str_temperatur;
+    std::string str_geo;
+    std::optional<double> var_ergebnis;
+};
+
+// A window as the command works on it: each platform's window implements
+// these with its toolkit's calls.
+class Befehlsfenster {
+public:
+    // One press of "Berechnen" on the boxes' texts: the fields take what the
+    // answer allows, then its message is shown and closed, then the one
+    // control it names changes.
+    void berechnen(std::string_view temperatur, std::string_view geo, const Zahlformat& format);
+
+    const Felder& felder() const { return felder_; }
+
+protected:
+    ~Befehlsfenster() = default;
+    virtual void melden(std::string_view text) = 0;  // returns once the user closed the message
+    virtual void leeren(Ziel box) = 0;               // txt_temperatur or txt_geo
+    virtual void ergebnis_zeigen(const std::string& text) = 0;
+
+private:
+    Felder felder_;
+};
 
 }  // namespace flockenlinie

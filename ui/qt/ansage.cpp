@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QMessageBox>
 #include <QWidget>
 #include <QtGlobal>
 
@@ -18,9 +17,12 @@ void ansagen(QWidget* quelle, const QString& text) {
     QAccessible::updateAccessibility(&ereignis);
 }
 
+QAccessibleInterface* ansage_zugang(const QString&, QObject*) { return nullptr; }
+
 #else
 
-// Before Qt 6.8 there is no announcement event. Orca speaks a notification
+// Before Qt 6.8 there is no announcement event; this part goes with Qt 6.4
+// (Debian 12). Orca speaks a notification
 // that shows itself, whatever has the focus; so each text to say is given to
 // an invisible child of the window that stands for a notification and tells
 // screen readers that it has just appeared.
@@ -61,44 +63,11 @@ void ansagen(QWidget* quelle, const QString& text) {
     QAccessible::updateAccessibility(&ereignis);
 }
 
-#endif
-
-namespace {
-
-// A message box, as Qt tells of it (its title, then its text), and modal for
-// screen readers while it is for the keyboard.
-class MeldungZugang : public QAccessibleWidget {
-public:
-    explicit MeldungZugang(QMessageBox* box) : QAccessibleWidget(box, QAccessible::AlertMessage) {}
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.modal = widget()->isModal();
-        return s;
-    }
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? static_cast<QMessageBox*>(widget())->text() : QAccessibleWidget::text(t);
-    }
-};
-
-// By class name: Qt may ask for an object's interface before its object
-// name is set, and keeps the first answer.
-QAccessibleInterface* zugang(const QString& klasse, QObject* objekt) {
-    if (klasse == QLatin1String("flockenlinie::FrmFlockenlinie")) {
-        return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window);
-    }
-    if (klasse == QLatin1String("QMessageBox")) return new MeldungZugang(static_cast<QMessageBox*>(objekt));
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    if (klasse == QLatin1String("flockenlinie::Ansage")) return new AnsageZugang(static_cast<Ansage*>(objekt));
-#endif
-    return nullptr;
+QAccessibleInterface* ansage_zugang(const QString& klasse, QObject* objekt) {
+    return klasse == QLatin1String("flockenlinie::Ansage") ? new AnsageZugang(static_cast<Ansage*>(objekt)) : nullptr;
 }
 
-}  // namespace
-
-void barrierefreiheit_einrichten() {
-    static const bool eingerichtet = (QAccessible::installFactory(zugang), true);
-    (void)eingerichtet;
-}
+#endif
 
 }  // namespace flockenlinie
 

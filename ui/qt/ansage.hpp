@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QAccessibleInterface;
+class QObject;
 class QWidget;
 
 namespace flockenlinie {
@@ -14,9 +16,8 @@ namespace flockenlinie {
 // it was. `quelle` is the control the text is about.
 void ansagen(QWidget* quelle, const QString& text);
 
-// What screen readers are told about the program's own classes: the main
-// window is a window, the announcer (see ansagen) a notification, and a
-// message box a modal alert. Set up once, before the first window.
-void barrierefreiheit_einrichten();
+// What screen readers are told about the announcer, for Qt's accessibility
+// (QAccessible::installFactory): a notification.
+QAccessibleInterface* ansage_zugang(const QString& klasse, QObject* objekt);
 
 }  // namespace flockenlinie

@@ -3,23 +3,39 @@
 
 #include "anwendung.hpp"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 
 #include "ansage.hpp"
+#include "meldung.hpp"
 
 namespace flockenlinie {
+
+namespace {
+
+// The main window is a window for screen readers. By class name: Qt may ask
+// for an object's interface before its object name is set, and keeps the
+// first answer.
+QAccessibleInterface* fenster_zugang(const QString& klasse, QObject* objekt) {
+    return klasse == QLatin1String("flockenlinie::FrmFlockenlinie")
+               ? new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window)
+               : nullptr;
+}
+
+}  // namespace
 
 void anwendung_einrichten(QApplication& app) {
     // No display name: Qt would append it to every window title, and a
     // message box's title is "Achtung!" alone.
     QApplication::setApplicationName(QStringLiteral("Flockenlinie"));
     QApplication::setApplicationVersion(QStringLiteral(FLOCKENLINIE_VERSION));
-    barrierefreiheit_einrichten();
+    for (auto* zugang : {fenster_zugang, meldung_zugang, ansage_zugang}) QAccessible::installFactory(zugang);
 
     // Every size the desktop may ask for, so that the title bar, task bar and
     // Alt+Tab stay sharp at any scaling; on Wayland the desktop entry's icon.
@@ -33,6 +49,13 @@ void anwendung_einrichten(QApplication& app) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(qt_texte);
     }
+}
+
+// Where no locale is set (the C or POSIX locale of minimal systems and bare
+// terminals) numbers are written as the window's language writes them.
+Zahlformat zahlformat_aus(const QLocale& locale) {
+    const QLocale l = locale.language() == QLocale::C ? QLocale(QLocale::German, QLocale::Germany) : locale;
+    return {l.decimalPoint().toStdString(), l.groupSeparator().toStdString()};
 }
 
 }  // namespace flockenlinie

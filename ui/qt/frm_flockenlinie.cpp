@@ -11,13 +11,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionFrame>
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <string_view>
 #include <utility>
@@ -82,13 +80,6 @@ protected:
     }
 };
 
-// Where no locale is set (the C or POSIX locale of minimal systems and bare
-// terminals) numbers are written as the window's language writes them.
-Zahlformat zahlformat_aus(const QLocale& locale) {
-    const QLocale l = locale.language() == QLocale::C ? QLocale(QLocale::German, QLocale::Germany) : locale;
-    return {l.decimalPoint().toStdString(), l.groupSeparator().toStdString()};
-}
-
 FrmFlockenlinie::FrmFlockenlinie(Zahlformat format, Meldungsanzeige meldung, QWidget* eltern)
     : QWidget(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -98,7 +89,9 @@ FrmFlockenlinie::FrmFlockenlinie(Zahlformat format, Meldungsanzeige meldung, QWi
     setWindowTitle(QString::fromUtf8(texte::fenster_titel));
     anlegen();
     anordnen();
-    connect(cmd_berechnen, &QPushButton::clicked, this, &FrmFlockenlinie::berechnen);
+    connect(cmd_berechnen, &QPushButton::clicked, this, [this] {
+        berechnen(txt_temperatur->text().toStdString(), txt_geo->text().toStdString(), format_);
+    });
     txt_temperatur->setFocus();
     rahmen_einrichten(this, true);
 }
@@ -111,7 +104,7 @@ void FrmFlockenlinie::anlegen() {
         const QString text = QString::fromUtf8(s.text);
         switch (s.klasse) {
             case layout::Klasse::Label: {
-                auto* l = std::string_view(s.name) == "lbl_ergebnis" ? new Ergebnisfeld(this) : new QLabel(this);
+                auto* l = layout::name_von(s) == layout::lbl_ergebnis ? new Ergebnisfeld(this) : new QLabel(this);
                 l->setTextFormat(Qt::PlainText);
                 l->setText(text);
                 l->setFocusPolicy(Qt::NoFocus);
@@ -139,27 +132,23 @@ void FrmFlockenlinie::anlegen() {
             tabkette.emplace_back(s.tabindex, w);
             w->installEventFilter(this);  // Ctrl+C for the result
         }
+        elemente_[layout::name_von(s)] = w;
     }
     std::ranges::sort(tabkette);
     for (std::size_t i = 1; i < tabkette.size(); ++i) setTabOrder(tabkette[i - 1].second, tabkette[i].second);
-
-    lbl_oben = findChild<QLabel*>(QStringLiteral("lbl_oben"));
-    lbl_temperatur = findChild<QLabel*>(QStringLiteral("lbl_temperatur"));
-    lbl_geo = findChild<QLabel*>(QStringLiteral("lbl_geo"));
-    lbl_Schneefall = findChild<QLabel*>(QStringLiteral("lbl_Schneefall"));
-    txt_temperatur = findChild<QLineEdit*>(QStringLiteral("txt_temperatur"));
-    txt_geo = findChild<QLineEdit*>(QStringLiteral("txt_geo"));
-    cmd_berechnen = findChild<QPushButton*>(QStringLiteral("cmd_berechnen"));
-    lbl_ergebnis = findChild<Ergebnisfeld*>(QStringLiteral("lbl_ergebnis"));
-
-    lbl_oben->setFont(ueberschrift_schrift());
-
     // A screen reader names each box by its caption, and tells the result's
     // caption with it.
-    lbl_temperatur->setBuddy(txt_temperatur);
-    lbl_geo->setBuddy(txt_geo);
-    lbl_Schneefall->setBuddy(lbl_ergebnis);
+    for (const auto& s : layout::steuerelemente) {
+        if (s.fuer != layout::keines) static_cast<QLabel*>(elemente_[layout::name_von(s)])->setBuddy(elemente_[s.fuer]);
+    }
 
+    lbl_oben = static_cast<QLabel*>(elemente_[layout::lbl_oben]);
+    txt_temperatur = static_cast<QLineEdit*>(elemente_[layout::txt_temperatur]);
+    txt_geo = static_cast<QLineEdit*>(elemente_[layout::txt_geo]);
+    cmd_berechnen = static_cast<QPushButton*>(elemente_[layout::cmd_berechnen]);
+    lbl_ergebnis = static_cast<Ergebnisfeld*>(elemente_[layout::lbl_ergebnis]);
+
+    lbl_oben->setFont(ueberschrift_schrift());
     // The result reads as a read-only output field, its text placed as in a
     // text box. The mouse may select it to copy it, but it never takes the
     // focus.
@@ -192,64 +181,45 @@ QRect FrmFlockenlinie::pixel(const layout::Steuerelement& s) const {
     return {r.links, r.oben, r.breite, r.hoehe};
 }
 
-// The table's layout, enlarged uniformly by the smallest factor that lets
-// every caption, the heading and the button text fit the platform's font.
+// The table's layout, enlarged uniformly so that every caption, the heading
+// and the button text fit the platform's font.
 void FrmFlockenlinie::anordnen() {
     constexpr double k = 1.0 / layout::twips_pro_pixel;
-    faktor_ = 1.0;
-    for (const auto& s : layout::steuerelemente) {
-        if (s.klasse == layout::Klasse::TextBox || *s.text == '\0') continue;
-        const QSize noetig = findChild<QWidget*>(QString::fromUtf8(s.name))->sizeHint();
-        faktor_ = std::max(faktor_, layout::vergroesserung(s, k, noetig.width(), noetig.height()));
-    }
-    for (const auto& s : layout::steuerelemente) {
-        findChild<QWidget*>(QString::fromUtf8(s.name))->setGeometry(pixel(s));
-    }
+    faktor_ = layout::vergroesserung(k, [this](const layout::Steuerelement& s) {
+        const QSize noetig = elemente_[layout::name_von(s)]->sizeHint();
+        return layout::Groesse{noetig.width(), noetig.height()};
+    });
+    for (const auto& s : layout::steuerelemente) elemente_[layout::name_von(s)]->setGeometry(pixel(s));
     setFixedSize(layout::fenster_breite_pixel(faktor_ * k), layout::fenster_hoehe_pixel(faktor_ * k));
 }
 
-// A number cut short reads as another number: the result grows to the right
-// as far as the window's margin, and what is still too long is elided in the
-// middle, the whole number in its tooltip and its accessible name; the mouse
-// cannot select a part of it then, and its context menu copies it whole.
-void FrmFlockenlinie::ergebnis_zeigen(const QString& text) {
-    const auto& s = layout::eintrag("lbl_ergebnis");
-    lbl_ergebnis->setText(text);
-    lbl_ergebnis->setToolTip({});
-    lbl_ergebnis->setAccessibleName(text);
-    lbl_ergebnis->zahl = text;
-    ergebnis_auswaehlbar(true);
-    const int rahmen = lbl_ergebnis->sizeHint().width() - lbl_ergebnis->fontMetrics().horizontalAdvance(text);
-    const auto platz = layout::ergebnis_breite(s, faktor_ / layout::twips_pro_pixel, lbl_ergebnis->sizeHint().width());
-    if (platz.kuerzen) {
-        lbl_ergebnis->setText(lbl_ergebnis->fontMetrics().elidedText(text, Qt::ElideMiddle, platz.breite - rahmen));
-        lbl_ergebnis->setToolTip(text);
-        ergebnis_auswaehlbar(false);
-    }
-    lbl_ergebnis->resize(platz.breite, pixel(s).height());
-    if (!text.isEmpty()) ansagen(lbl_ergebnis, lbl_Schneefall->text() + QLatin1Char(' ') + text);
-}
-
-// The calculate command: read both boxes, let the command decide, keep what
-// it allows, then the message, then the one control it names.
-void FrmFlockenlinie::berechnen() {
-    const QString temperatur = txt_temperatur->text();
-    const QString geo = txt_geo->text();
-    const Antwort antwort = befehl_berechnen(temperatur.toStdString(), geo.toStdString(), format_);
-
-    if (antwort.str_temperatur) str_temperatur = temperatur;
-    if (antwort.str_geo) str_geo = geo;
-    if (antwort.var_ergebnis) var_ergebnis = *antwort.var_ergebnis;
-    if (!antwort.meldung.empty()) {
-        meldung_(this, QString::fromUtf8(antwort.meldung.data(), static_cast<qsizetype>(antwort.meldung.size())));
-    }
-    switch (antwort.ziel) {
-        case Ziel::keines: break;
-        case Ziel::txt_temperatur: txt_temperatur->clear(); break;
-        case Ziel::txt_geo: txt_geo->clear(); break;
-        case Ziel::lbl_ergebnis: ergebnis_zeigen(QString::fromStdString(antwort.text)); break;
+// The result fitted to the window: where it shows shortened, the whole
+// number is in its tooltip and its accessible name, the mouse cannot select
+// a part of it, and its context menu copies it whole.
+void FrmFlockenlinie::ergebnis_zeigen(const std::string& text) {
+    const QString ganz = QString::fromStdString(text);
+    const QFontMetrics schrift = lbl_ergebnis->fontMetrics();
+    lbl_ergebnis->setText(ganz);
+    const int rahmen = lbl_ergebnis->sizeHint().width() - schrift.horizontalAdvance(ganz);
+    const auto feld = layout::ergebnis_einpassen(text, faktor_ / layout::twips_pro_pixel, [&](std::string_view t) {
+        return rahmen + schrift.horizontalAdvance(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+    });
+    lbl_ergebnis->setText(QString::fromStdString(feld.gezeigt));
+    lbl_ergebnis->setToolTip(feld.gekuerzt ? ganz : QString());
+    lbl_ergebnis->setAccessibleName(ganz);
+    lbl_ergebnis->zahl = ganz;
+    ergebnis_auswaehlbar(!feld.gekuerzt);
+    lbl_ergebnis->resize(feld.breite, pixel(layout::steuerelemente[layout::lbl_ergebnis]).height());
+    if (!text.empty()) {
+        ansagen(lbl_ergebnis, QString::fromUtf8(layout::steuerelemente[layout::lbl_Schneefall].text) + QLatin1Char(' ') + ganz);
     }
 }
+
+void FrmFlockenlinie::melden(std::string_view text) {
+    meldung_(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void FrmFlockenlinie::leeren(Ziel box) { (box == Ziel::txt_temperatur ? txt_temperatur : txt_geo)->clear(); }
 
 }  // namespace flockenlinie
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+class QAccessibleInterface;
+class QObject;
 class QWidget;
 
 namespace flockenlinie {
@@ -17,5 +19,9 @@ using Meldungsanzeige = std::function<void(QWidget* eltern, const QString& text)
 // The real one: a modal message box with the critical icon, a single OK
 // button and the title "Achtung!".
 void meldung_zeigen(QWidget* eltern, const QString& text);
+
+// What screen readers are told about a message box, for Qt's accessibility
+// (QAccessible::installFactory): a modal alert with its text.
+QAccessibleInterface* meldung_zugang(const QString& klasse, QObject* objekt);
 
 }  // namespace flockenlinie

@@ -38,42 +38,26 @@ constexpr UINT wm_zurueckholen = WM_APP + 1;
 
 // Windows takes the order of creation for the z-order: the order a screen
 // reader reads in, naming each box by the label just before it, and the
-// order the Tab key follows. So first the labels that caption no box, from
-// top to bottom; then the boxes and the button by their tab index, each
-// right after the caption in its row.
+// order the Tab key follows. So first the labels that caption nothing the
+// Tab key reaches, from top to bottom; then the boxes and the button by
+// their tab index, each right after its caption.
 std::vector<const layout::Steuerelement*> erstellreihenfolge() {
-    using layout::Klasse;
-    const auto beschriftung = [](const layout::Steuerelement& box) -> const layout::Steuerelement* {
-        for (const auto& s : layout::steuerelemente) {
-            if (s.klasse == Klasse::Label && s.oben == box.oben && s.links < box.links) return &s;
-        }
-        return nullptr;
-    };
+    using layout::Klasse, layout::steuerelemente;
+    const auto im_tab = [](const layout::Steuerelement& s) { return s.klasse != Klasse::Label; };
     std::vector<const layout::Steuerelement*> kette, r;
-    for (const auto& s : layout::steuerelemente) {
-        if (s.klasse != Klasse::Label) kette.push_back(&s);
+    for (const auto& s : steuerelemente) {
+        if (im_tab(s)) kette.push_back(&s);
+        if (!im_tab(s) && (s.fuer == layout::keines || !im_tab(steuerelemente[s.fuer]))) r.push_back(&s);
     }
     std::ranges::sort(kette, {}, &layout::Steuerelement::tabindex);
-    for (const auto& s : layout::steuerelemente) {
-        if (s.klasse == Klasse::Label && std::ranges::none_of(kette, [&](auto* k) { return beschriftung(*k) == &s; })) {
-            r.push_back(&s);
-        }
-    }
     std::ranges::stable_sort(r, {}, &layout::Steuerelement::oben);
     for (const auto* k : kette) {
-        if (const auto* b = beschriftung(*k)) r.push_back(b);
+        const auto b = std::ranges::find(steuerelemente, layout::name_von(*k), &layout::Steuerelement::fuer);
+        if (b != steuerelemente.end()) r.push_back(&*b);
         r.push_back(k);
     }
     return r;
 }
-
-// The button's access key: the letter after the ampersand in its caption.
-wint_t zugriffstaste() {
-    const std::string_view text = layout::eintrag("cmd_berechnen").text;
-    return towlower(static_cast<wint_t>(text[text.find('&') + 1]));
-}
-
-HWND element(HWND fenster, std::string_view name) { return GetDlgItem(fenster, kennung(layout::eintrag(name))); }
 
 std::wstring fenstertext(HWND h) {
     std::wstring t(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
@@ -130,19 +114,9 @@ SIZE textgroesse(HWND h, const std::wstring& text, UINT format, HFONT schrift = 
     return {r.right, r.bottom};
 }
 
-// The text with its middle cut out and "…" in its place, as long as `breite`
-// pixels allow.
-std::wstring mitte_kuerzen(HWND h, const std::wstring& text, int breite) {
-    for (std::size_t n = text.size(); n-- > 0;) {
-        std::wstring t = text.substr(0, (n + 1) / 2) + L"\u2026" + text.substr(text.size() - n / 2);
-        if (textgroesse(h, t, DT_NOPREFIX).cx <= breite) return t;
-    }
-    return L"\u2026";
-}
-
 }  // namespace
 
-FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
+FrmFlockenlinie::FrmFlockenlinie(int anzeigen, void (*geschlossen)()) : geschlossen_(geschlossen) {
     const HINSTANCE instanz = GetModuleHandleW(nullptr);
     WNDCLASSEXW klasse{};
     if (!GetClassInfoExW(instanz, klassenname, &klasse)) {
@@ -161,8 +135,6 @@ FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
     }
     const INITCOMMONCONTROLSEX cc{sizeof cc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&cc);
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    com_ = SUCCEEDED(com);
 
     const std::wstring titel = utf16(texte::fenster_titel);
     CreateWindowExW(0, klassenname, titel.c_str(), fensterstil, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -180,21 +152,15 @@ FrmFlockenlinie::FrmFlockenlinie(int anzeigen) {
 FrmFlockenlinie::~FrmFlockenlinie() {
     if (frm_flockenlinie) DestroyWindow(frm_flockenlinie);
     if (vorleser) vorleser->Release();
-    if (com_) CoUninitialize();
     DeleteObject(ueberschrift);
     DeleteObject(schrift);
 }
 
-int FrmFlockenlinie::ausfuehren() {
-    MSG m{};
-    while (GetMessageW(&m, nullptr, 0, 0) > 0) verteilen(m);
-    return static_cast<int>(m.wParam);
-}
-
-void FrmFlockenlinie::verteilen(MSG& m) const {
+void FrmFlockenlinie::verteilen(MSG& m) {
     // Alt+E presses the button and leaves the focus where the user types; the
     // dialog manager would click the button, focus and all.
-    if (m.message == WM_SYSCHAR && frm_flockenlinie && towlower(static_cast<wint_t>(m.wParam)) == zugriffstaste() &&
+    constexpr wint_t zugriffstaste = layout::zugriffstaste(layout::steuerelemente[layout::cmd_berechnen]);
+    if (m.message == WM_SYSCHAR && frm_flockenlinie && towlower(static_cast<wint_t>(m.wParam)) == zugriffstaste &&
         (m.hwnd == frm_flockenlinie || IsChild(frm_flockenlinie, m.hwnd))) {
         SendMessageW(frm_flockenlinie, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cmd_berechnen), BN_CLICKED),
                      reinterpret_cast<LPARAM>(cmd_berechnen));
@@ -218,7 +184,7 @@ void FrmFlockenlinie::verteilen(MSG& m) const {
 bool FrmFlockenlinie::anlegen() {
     const HINSTANCE instanz = GetModuleHandleW(nullptr);
     for (const layout::Steuerelement* s : erstellreihenfolge()) {
-        const bool ergebnis = std::string_view(s->name) == "lbl_ergebnis";
+        const bool ergebnis = layout::name_von(*s) == layout::lbl_ergebnis;
         const wchar_t* klasse = L"STATIC";
         DWORD stil = WS_CHILD | WS_VISIBLE;
         DWORD exstil = 0;
@@ -245,14 +211,11 @@ bool FrmFlockenlinie::anlegen() {
             return false;
         }
     }
-    lbl_oben = element(frm_flockenlinie, "lbl_oben");
-    lbl_temperatur = element(frm_flockenlinie, "lbl_temperatur");
-    lbl_geo = element(frm_flockenlinie, "lbl_geo");
-    lbl_Schneefall = element(frm_flockenlinie, "lbl_Schneefall");
-    txt_temperatur = element(frm_flockenlinie, "txt_temperatur");
-    txt_geo = element(frm_flockenlinie, "txt_geo");
-    cmd_berechnen = element(frm_flockenlinie, "cmd_berechnen");
-    lbl_ergebnis = element(frm_flockenlinie, "lbl_ergebnis");
+    lbl_oben = element(layout::lbl_oben);
+    txt_temperatur = element(layout::txt_temperatur);
+    txt_geo = element(layout::txt_geo);
+    cmd_berechnen = element(layout::cmd_berechnen);
+    lbl_ergebnis = element(layout::lbl_ergebnis);
 
     for (HWND box : {txt_temperatur, txt_geo}) SendMessageW(box, EM_SETLIMITTEXT, 0, 0);  // no length limit
 
@@ -274,6 +237,10 @@ bool FrmFlockenlinie::anlegen() {
     return true;
 }
 
+HWND FrmFlockenlinie::element(layout::Name n) const {
+    return GetDlgItem(frm_flockenlinie, kennung(layout::steuerelemente[n]));
+}
+
 // The heading's and the other controls' fonts at a pixel density.
 FrmFlockenlinie::Schriften FrmFlockenlinie::schriften(UINT dpi) {
     NONCLIENTMETRICSW metriken = dpi::metriken(dpi);
@@ -286,16 +253,13 @@ FrmFlockenlinie::Schriften FrmFlockenlinie::schriften(UINT dpi) {
 FrmFlockenlinie::Mass FrmFlockenlinie::messen(UINT dpi, const Schriften& f) const {
     const double k = dpi / 1440.0;
     const int knopfrand = 2 * (dpi::systemmass(SM_CXEDGE, dpi) + MulDiv(3, static_cast<int>(dpi), 96));
-    double faktor = 1.0;
-    for (const auto& s : layout::steuerelemente) {
-        if (s.klasse == layout::Klasse::TextBox || *s.text == '\0') continue;
+    const double faktor = layout::vergroesserung(k, [&](const layout::Steuerelement& s) {
         const HWND h = GetDlgItem(frm_flockenlinie, kennung(s));
         const bool knopf = s.klasse == layout::Klasse::CommandButton;
         const SIZE noetig =
             textgroesse(h, utf16(s.text), knopf ? 0 : DT_NOPREFIX, h == lbl_oben ? f.ueberschrift : f.schrift);
-        faktor = std::max(faktor, layout::vergroesserung(s, k, noetig.cx + (knopf ? knopfrand : 0),
-                                                         noetig.cy + (knopf ? knopfrand : 0)));
-    }
+        return layout::Groesse{noetig.cx + (knopf ? knopfrand : 0), noetig.cy + (knopf ? knopfrand : 0)};
+    });
     const RECT innen{0, 0, layout::fenster_breite_pixel(k * faktor), layout::fenster_hoehe_pixel(k * faktor)};
     return {faktor, innen, dpi::rahmen_um(innen, fensterstil, 0, dpi)};
 }
@@ -350,30 +314,36 @@ int FrmFlockenlinie::innenrand() const { return MulDiv(3, static_cast<int>(dpi_)
 
 void FrmFlockenlinie::format_lesen() { format_ = {gebietsschema(LOCALE_SDECIMAL), gebietsschema(LOCALE_STHOUSAND)}; }
 
-// A number cut short reads as another number: the result grows to the right
-// as far as the window's margin, and what is still too long is drawn
-// shortened in the middle, the whole number in its tooltip and in its text,
-// which screen readers read as its name.
+// The result fitted to the window: where it is drawn shortened, the whole
+// number is in its tooltip and in its text, which screen readers read as its
+// name.
 void FrmFlockenlinie::ergebnis_einpassen() {
-    const auto& s = layout::eintrag("lbl_ergebnis");
     const double k = dpi_ / 1440.0 * faktor_;
     const int rahmen = 2 * (dpi::systemmass(SM_CXEDGE, dpi_) + innenrand());
-    const auto platz = layout::ergebnis_breite(s, k, textgroesse(lbl_ergebnis, ergebnis_, DT_NOPREFIX).cx + rahmen);
-    gezeigt_ = platz.kuerzen ? mitte_kuerzen(lbl_ergebnis, ergebnis_, platz.breite - rahmen) : ergebnis_;
+    const auto feld = layout::ergebnis_einpassen(utf8(ergebnis_), k, [&](std::string_view t) {
+        return textgroesse(lbl_ergebnis, utf16(t), DT_NOPREFIX).cx + rahmen;
+    });
+    gezeigt_ = utf16(feld.gezeigt);
     SetWindowTextW(lbl_ergebnis, ergebnis_.c_str());
     InvalidateRect(lbl_ergebnis, nullptr, TRUE);
-    tipptext_ = platz.kuerzen ? ergebnis_ : std::wstring();
+    tipptext_ = feld.gekuerzt ? ergebnis_ : std::wstring();
     TOOLINFOW werkzeug = werkzeug_ergebnis();
     SendMessageW(tipp, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&werkzeug));
-    SetWindowPos(lbl_ergebnis, nullptr, 0, 0, platz.breite, layout::in_pixel(s, k).hoehe,
+    SetWindowPos(lbl_ergebnis, nullptr, 0, 0, feld.breite, layout::in_pixel(layout::steuerelemente[layout::lbl_ergebnis], k).hoehe,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FrmFlockenlinie::ergebnis_zeigen(std::wstring text) {
-    ergebnis_ = std::move(text);
+void FrmFlockenlinie::ergebnis_zeigen(const std::string& text) {
+    ergebnis_ = utf16(text);
     ergebnis_einpassen();
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, lbl_ergebnis, OBJID_CLIENT, CHILDID_SELF);
 }
+
+void FrmFlockenlinie::melden(std::string_view text) {
+    MessageBoxW(frm_flockenlinie, utf16(text).c_str(), utf16(texte::meldung_titel).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void FrmFlockenlinie::leeren(Ziel box) { SetWindowTextW(box == Ziel::txt_temperatur ? txt_temperatur : txt_geo, L""); }
 
 // The result's context menu where it was right-clicked: "Kopieren", greyed
 // while there is no result.
@@ -407,28 +377,6 @@ bool FrmFlockenlinie::ergebnis_kopieren() const {
     return true;
 }
 
-// The calculate command: read both boxes, let the command decide, keep what
-// it allows, then the message, then the one control it names.
-void FrmFlockenlinie::berechnen() {
-    const std::wstring temperatur = fenstertext(txt_temperatur);
-    const std::wstring geo = fenstertext(txt_geo);
-    const Antwort antwort = befehl_berechnen(utf8(temperatur), utf8(geo), format_);
-
-    if (antwort.str_temperatur) felder_.str_temperatur = temperatur;
-    if (antwort.str_geo) felder_.str_geo = geo;
-    if (antwort.var_ergebnis) felder_.var_ergebnis = antwort.var_ergebnis;
-    if (!antwort.meldung.empty()) {
-        MessageBoxW(frm_flockenlinie, utf16(antwort.meldung).c_str(), utf16(texte::meldung_titel).c_str(),
-                    MB_OK | MB_ICONSTOP);
-    }
-    switch (antwort.ziel) {
-        case Ziel::keines: break;
-        case Ziel::txt_temperatur: SetWindowTextW(txt_temperatur, L""); break;
-        case Ziel::txt_geo: SetWindowTextW(txt_geo, L""); break;
-        case Ziel::lbl_ergebnis: ergebnis_zeigen(utf16(antwort.text)); break;
-    }
-}
-
 LRESULT CALLBACK FrmFlockenlinie::prozedur(HWND fenster, UINT nachricht, WPARAM w, LPARAM l) {
     if (nachricht == WM_NCCREATE) {
         auto* selbst = static_cast<FrmFlockenlinie*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
@@ -449,7 +397,9 @@ LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
         case WM_COMMAND:
             // Only the button calculates. Enter and Escape in a box reach the
             // window as IDOK and IDCANCEL, which it has no control for.
-            if (HIWORD(w) == BN_CLICKED && reinterpret_cast<HWND>(l) == cmd_berechnen && cmd_berechnen) berechnen();
+            if (HIWORD(w) == BN_CLICKED && reinterpret_cast<HWND>(l) == cmd_berechnen && cmd_berechnen) {
+                berechnen(utf8(fenstertext(txt_temperatur)), utf8(fenstertext(txt_geo)), format_);
+            }
             return 0;
         case WM_DRAWITEM: {
             // The result on the window's background, a little off its edges.
@@ -509,7 +459,7 @@ LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
         case WM_DESTROY:
             if (vorleser) vorleser->ClearHwndProps(lbl_ergebnis, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                                    &LiveSetting_Property_GUID, 1);
-            PostQuitMessage(0);
+            if (geschlossen_) geschlossen_();
             return 0;
     }
     return DefDlgProcW(frm_flockenlinie, nachricht, w, l);

@@ -6,9 +6,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <optional>
 #include <string>
+#include <string_view>
 
+#include "befehl.hpp"
 #include "layout.hpp"
 #include "zahlformat.hpp"
 
@@ -19,32 +20,23 @@ namespace flockenlinie {
 // The program's one window on Windows' own controls: two boxes for the
 // 850 hPa temperature and height, the button that calculates, and the labels
 // around them.
-class FrmFlockenlinie {
+class FrmFlockenlinie : private Befehlsfenster {
 public:
-    // What the last press of the button kept: the last texts that were
-    // numbers, and the last level computed (none until the first one).
-    struct Felder {
-        std::wstring str_temperatur;
-        std::wstring str_geo;
-        std::optional<double> var_ergebnis;
-    };
-
     // Creates the window and shows it as Windows asks (WinMain's nShowCmd);
-    // bereit() tells whether Windows could create it.
-    explicit FrmFlockenlinie(int anzeigen = SW_SHOWDEFAULT);
+    // bereit() tells whether Windows could create it. `geschlossen` runs
+    // once the user closed it.
+    explicit FrmFlockenlinie(int anzeigen = SW_SHOWDEFAULT, void (*geschlossen)() = nullptr);
     ~FrmFlockenlinie();
     FrmFlockenlinie(const FrmFlockenlinie&) = delete;
     FrmFlockenlinie& operator=(const FrmFlockenlinie&) = delete;
 
-    // Runs the thread's message loop until the window is closed; returns the
-    // program's exit status.
-    int ausfuehren();
-    // Hands one message on, the dialog manager's keys first.
-    void verteilen(MSG& m) const;
+    // Hands one message of the thread's queue on, the window's own keys and
+    // the dialog manager's first; a key may press the button.
+    void verteilen(MSG& m);
 
     bool bereit() const { return bereit_; }
     HWND fenster() const { return frm_flockenlinie; }
-    const Felder& felder() const { return felder_; }
+    using Befehlsfenster::felder;
     // How much the table's layout was enlarged so that every caption fits
     // the system's font; 1 where it fits as drawn.
     double faktor() const { return faktor_; }
@@ -61,30 +53,30 @@ private:
         RECT innen, aussen;  // the client area and the window's outer rectangle
     };
     bool anlegen();
+    HWND element(layout::Name n) const;
     static Schriften schriften(UINT dpi);
     Mass messen(UINT dpi, const Schriften& f) const;
     void anordnen(UINT dpi, const RECT* vorschlag);
     void format_lesen();
-    void berechnen();  // the button's command
-    void ergebnis_zeigen(std::wstring text);
     void ergebnis_einpassen();
     void ergebnis_menue(LPARAM wo);
     bool ergebnis_kopieren() const;  // false where there is no result
     TOOLINFOW werkzeug_ergebnis();
     int innenrand() const;  // between the result's edge and its text
 
+    void melden(std::string_view text) override;
+    void leeren(Ziel box) override;
+    void ergebnis_zeigen(const std::string& text) override;
+
     HWND frm_flockenlinie = nullptr;
     HWND lbl_oben = nullptr;
-    HWND lbl_temperatur = nullptr;
-    HWND lbl_geo = nullptr;
-    HWND lbl_Schneefall = nullptr;
     HWND txt_temperatur = nullptr;
     HWND txt_geo = nullptr;
     HWND cmd_berechnen = nullptr;
     HWND lbl_ergebnis = nullptr;
     HWND tipp = nullptr;  // the whole result, where it shows shortened
 
-    Felder felder_;
+    void (*const geschlossen_)();
     Zahlformat format_;
     std::wstring ergebnis_;  // whole, the label's text also where it is drawn shortened
     std::wstring gezeigt_;   // as drawn
@@ -94,13 +86,10 @@ private:
     HFONT ueberschrift = nullptr;
     HFONT schrift = nullptr;
     IAccPropServices* vorleser = nullptr;  // tells screen readers the result is live
-    bool com_ = false;
     bool bereit_ = false;
 };
 
 // The window-local id of a row of the layout table.
-inline int kennung(const layout::Steuerelement& s) {
-    return 100 + static_cast<int>(&s - layout::steuerelemente.data());
-}
+inline int kennung(const layout::Steuerelement& s) { return 100 + layout::name_von(s); }
 
 }  // namespace flockenlinie

@@ -2,18 +2,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <windows.h>
+#include <objbase.h>
 
 #include "frm_flockenlinie.hpp"
 #include "texte.hpp"
 #include "utf.hpp"
 
+namespace {
+
+// COM in the program's one thread, for the screen readers' services the
+// window uses; the window is gone before it ends.
+struct Com {
+    const HRESULT ergebnis = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ~Com() {
+        if (SUCCEEDED(ergebnis)) CoUninitialize();
+    }
+};
+
+}  // namespace
+
+// The program runs while its window is open; closing it ends the program.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int anzeigen) {
     using namespace flockenlinie;
-    FrmFlockenlinie fenster(anzeigen);
+    const Com com;
+    FrmFlockenlinie fenster(anzeigen, [] { PostQuitMessage(0); });
     if (!fenster.bereit()) {
         MessageBoxW(nullptr, utf16(texte::kein_fenster).c_str(), utf16(texte::fenster_titel).c_str(),
                     MB_OK | MB_ICONSTOP);
         return 1;
     }
-    return fenster.ausfuehren();
+    MSG m{};
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) fenster.verteilen(m);
+    return static_cast<int>(m.wParam);
 }
