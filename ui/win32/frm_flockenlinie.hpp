@@ -24,7 +24,7 @@ class FrmFlockenlinie : private Befehlsfenster {
 public:
     // Creates the window and shows it as Windows asks (WinMain's nShowCmd);
     // bereit() tells whether Windows could create it. `geschlossen` runs
-    // once the user closed it.
+    // when the window is gone, closed by its user or destroyed with this.
     explicit FrmFlockenlinie(int anzeigen = SW_SHOWDEFAULT, void (*geschlossen)() = nullptr);
     ~FrmFlockenlinie();
     FrmFlockenlinie(const FrmFlockenlinie&) = delete;
