@@ -8,7 +8,9 @@
 # by default (/S) for the user alone: the program in the user's own programs
 # folder, a Start menu shortcut that starts it and shows its window, and an
 # entry under the user's installed apps with its version. An older version is
-# refused (exit code 3), and so is an uninstall while the program runs. Then
+# refused (exit code 3), and so is an uninstall while the program runs.
+# Installed page by page, its last page starts the program through Explorer,
+# not itself (as the trace of Wine's processes shows). Then
 # for all users (/AllUsers) into a folder of the administrator's choosing
 # (/D=), where an update goes again. Each uninstaller takes away its own
 # installation only: the one for all as its entry says to run it silently,
@@ -38,6 +40,9 @@ fehlt() { echo "FEHLER: $*"; fehler=1; }
 bis() { local ende=$((SECONDS + 20)); until "$@"; do [ "$SECONDS" -lt "$ende" ] || return 1; sleep 0.1; done; }
 nicht() { ! "$@"; }
 fenster() { xdotool search --onlyvisible --name '^Flockenlinie$' >/dev/null 2>&1; }
+# The installer's window; Enter takes it on to its next page, while there is one.
+seite() { xdotool search --onlyvisible --name '^Installation von Flockenlinie' >/dev/null 2>&1; }
+weiter() { seite && xdotool search --onlyvisible --name '^Installation von' windowfocus --sync key Return && sleep 1; }
 # A value of the entry under installed apps of the user (HKCU) or all (HKLM).
 wert() { wine reg query "$1\\$apps" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"; }
 eingetragen() { [ -n "$(wert "$1" DisplayName)" ]; }
@@ -85,6 +90,22 @@ wineserver -p </dev/null >/dev/null 2>&1  # its output away from the caller's pi
 wine "$installer" /S || fehlt "Installation meldet einen Fehler"
 da HKCU "$eigen" "$eigen_lnk" || { fehlt "nicht für den Benutzer installiert: $(find "$c" -iname 'flockenlinie*')"; exit 1; }
 weg HKLM "$alle" "$alle_lnk" || fehlt "für alle Benutzer installiert"
+
+# Installed again as a person does, page by page, its finish page starts the
+# program: not itself (elevated as it is for an administrator, on Windows) but
+# through Explorer, whose thread starts it, as Wine's trace of processes shows.
+WINEDEBUG=-all,trace+process wine "$installer" 2>"$arbeit/prozesse.txt" &
+installer_pid=$!
+bis seite && bis nicht weiter || fehlt "Installer bleibt auf einer Seite stehen"
+wait "$installer_pid" && bis fenster || fehlt "kein Fenster „Flockenlinie“ nach dem Start von der letzten Seite"
+starter=$(awk '{ split($0, t, ":") }
+    /CreateProcessInternalW app/ { ueber = /explorer\.exe\\" .*flockenlinie\.exe/ }
+    /CreateProcessInternalW started/ && ueber { n = split($0, w, " "); explorer = w[n]; ueber = 0 }
+    /CreateProcessInternalW app .*cmdline L"\\"[^"]*flockenlinie\.exe/ { print (t[1] == explorer ? "Explorer" : "Thread " t[1]) }' \
+    "$arbeit/prozesse.txt")
+[ "$starter" = Explorer ] || fehlt "Programm nicht über Explorer gestartet, sondern: ${starter:-gar nicht}"
+wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
+bis nicht fenster || fehlt "Fenster bleibt nach WM_CLOSE offen"
 
 # The shortcut starts the installed program, which shows its window; closing
 # the window (WM_CLOSE, as the close box sends it) ends it.
