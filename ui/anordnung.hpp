@@ -58,7 +58,7 @@ double vergroesserung(double k, Messen noetig) {
 // is left out; the window then keeps the whole number where the user can
 // read and copy it.
 struct Einpassung {
-    int breite;           // of the field, in pixels
+    int breite, hoehe;    // of the field, in pixels
     std::string gezeigt;  // UTF-8
     bool gekuerzt;
 };
@@ -70,7 +70,7 @@ Einpassung ergebnis_einpassen(std::string_view text, double k, Messen noetig) {
     const Zelle zelle = in_pixel(steuerelemente[lbl_ergebnis], k);
     const int hoechstens = static_cast<int>(std::floor(rechter_rand * k)) - zelle.links;
     const int breite = noetig(text);
-    if (breite <= hoechstens) return {std::max(zelle.breite, breite), std::string(text), false};
+    if (breite <= hoechstens) return {std::max(zelle.breite, breite), zelle.hoehe, std::string(text), false};
     const int platz = std::max(zelle.breite, hoechstens);
     // Whole characters from the front and the back, one more at the front
     // where they are odd; never a UTF-8 sequence cut.
@@ -81,9 +81,9 @@ Einpassung ergebnis_einpassen(std::string_view text, double k, Messen noetig) {
     const std::size_t zeichen = beginn.size() - 1;
     for (std::size_t n = zeichen; n-- > 0;) {
         std::string t = std::string(text.substr(0, beginn[(n + 1) / 2])) + "\u2026" + std::string(text.substr(beginn[zeichen - n / 2]));
-        if (noetig(t) <= platz) return {platz, std::move(t), true};
+        if (noetig(t) <= platz) return {platz, zelle.hoehe, std::move(t), true};
     }
-    return {platz, "\u2026", true};
+    return {platz, zelle.hoehe, "\u2026", true};
 }
 
 }  // namespace flockenlinie::layout

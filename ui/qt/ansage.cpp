@@ -21,11 +21,11 @@ QAccessibleInterface* ansage_zugang(const QString&, QObject*) { return nullptr; 
 
 #else
 
-// Before Qt 6.8 there is no announcement event; this part goes with Qt 6.4
-// (Debian 12). Orca speaks a notification
-// that shows itself, whatever has the focus; so each text to say is given to
-// an invisible child of the window that stands for a notification and tells
-// screen readers that it has just appeared.
+// Before Qt 6.8 there is no announcement event (this part goes with Qt 6.4,
+// Debian 12's). Orca speaks a notification that shows itself, whatever has
+// the focus; so each text to say is given to an invisible child of the window
+// that stands for a notification and tells screen readers that it has just
+// appeared.
 class Ansage : public QWidget {
     Q_OBJECT
 

@@ -209,7 +209,7 @@ void FrmFlockenlinie::ergebnis_zeigen(const std::string& text) {
     lbl_ergebnis->setAccessibleName(ganz);
     lbl_ergebnis->zahl = ganz;
     ergebnis_auswaehlbar(!feld.gekuerzt);
-    lbl_ergebnis->resize(feld.breite, pixel(layout::steuerelemente[layout::lbl_ergebnis]).height());
+    lbl_ergebnis->resize(feld.breite, feld.hoehe);
     if (!text.empty()) {
         ansagen(lbl_ergebnis, QString::fromUtf8(layout::steuerelemente[layout::lbl_Schneefall].text) + QLatin1Char(' ') + ganz);
     }

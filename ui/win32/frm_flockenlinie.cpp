@@ -318,9 +318,8 @@ void FrmFlockenlinie::format_lesen() { format_ = {gebietsschema(LOCALE_SDECIMAL)
 // number is in its tooltip and in its text, which screen readers read as its
 // name.
 void FrmFlockenlinie::ergebnis_einpassen() {
-    const double k = dpi_ / 1440.0 * faktor_;
     const int rahmen = 2 * (dpi::systemmass(SM_CXEDGE, dpi_) + innenrand());
-    const auto feld = layout::ergebnis_einpassen(utf8(ergebnis_), k, [&](std::string_view t) {
+    const auto feld = layout::ergebnis_einpassen(utf8(ergebnis_), dpi_ / 1440.0 * faktor_, [&](std::string_view t) {
         return textgroesse(lbl_ergebnis, utf16(t), DT_NOPREFIX).cx + rahmen;
     });
     gezeigt_ = utf16(feld.gezeigt);
@@ -329,8 +328,7 @@ void FrmFlockenlinie::ergebnis_einpassen() {
     tipptext_ = feld.gekuerzt ? ergebnis_ : std::wstring();
     TOOLINFOW werkzeug = werkzeug_ergebnis();
     SendMessageW(tipp, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&werkzeug));
-    SetWindowPos(lbl_ergebnis, nullptr, 0, 0, feld.breite, layout::in_pixel(layout::steuerelemente[layout::lbl_ergebnis], k).hoehe,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(lbl_ergebnis, nullptr, 0, 0, feld.breite, feld.hoehe, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmFlockenlinie::ergebnis_zeigen(const std::string& text) {
