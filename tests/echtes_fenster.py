@@ -85,13 +85,24 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *map(str, args)], check=True, env=env, capture_output=True, text=True).stdout
 
 
-orca = subprocess.Popen(["orca", "-u", os.path.join(ordner.name, "orca"), "--debug-file", "/dev/stdout"],
-                        env=env, stdin=subprocess.DEVNULL, stdout=terminal, stderr=subprocess.DEVNULL)
+# A new Orca, once the one before has ended. Orca 48 keeps the objects of a
+# program that has ended as dead for a minute, by a hash that objects of the
+# next program may happen to take over: a new program gets a new Orca.
+def orca_starten():
+    for p in laufend:
+        if p.args[0] == "orca":
+            p.kill(), p.wait()
+    ab = len(protokoll)
+    laufend.append(subprocess.Popen(["orca", "-u", os.path.join(ordner.name, "orca"), "--debug-file", "/dev/stdout"],
+                                    env=env, stdin=subprocess.DEVNULL, stdout=terminal, stderr=subprocess.DEVNULL))
+    warte_auf(ab, ["Bildschirmleser an"], 20)
+
+
 threading.Thread(target=mitlesen, daemon=True).start()
 anzeige = Anzeige()
-laufend = [orca]
+laufend = []
 try:
-    warte_auf(0, ["Bildschirmleser an"], 20)
+    orca_starten()
     anzeige.beobachten()
     laufend.append(prozess := subprocess.Popen([sys.argv[1]], env=env))
     fenster, _ = anzeige.warte_auf_fenster()
@@ -133,6 +144,7 @@ try:
 
     # ---- The same program on weston, where xdotool's pointer is real. What
     # the program asks of the desktop is in its Wayland log.
+    orca_starten()
     laufend.append((weston := Weston()).prozess)
     protokoll_wl = os.path.join(ordner.name, "wayland.log")
     laufend.append(prozess := subprocess.Popen([sys.argv[1]], stderr=open(protokoll_wl, "w"), env=dict(
