@@ -18,6 +18,7 @@ constexpr std::string_view nbsp = "\u00A0";
 constexpr std::string_view schmales_nbsp = "\u202F";
 constexpr std::string_view minuszeichen = "\u2212";
 constexpr std::string_view hochkomma = "\u2019";
+constexpr std::string_view schreibmaschine = "'";
 
 bool ist_ziffer(char c) { return c >= '0' && c <= '9'; }
 
@@ -26,7 +27,9 @@ bool ist_gruppenleerzeichen(std::string_view s) { return s == " " || s == nbsp |
 // The separators that count as grouping for this format: any of the three
 // spaces in every format (a space is never a decimal separator, and DIN 5008
 // groups with one), the format's own separator (unless it is none or the
-// decimal separator), and the typewriter apostrophe besides U+2019.
+// decimal separator), and beside either apostrophe the other: Swiss numbers
+// are grouped with U+2019 by Windows and older locale data, with the
+// typewriter apostrophe by newer, and the user types what the keyboard has.
 struct Gruppentrenner {
     std::array<std::string_view, 5> varianten{};
     std::size_t anzahl = 0;
@@ -38,7 +41,8 @@ struct Gruppentrenner {
         const std::string_view g = format.gruppentrenner;
         if (g.empty() || g == format.dezimaltrenner || ist_gruppenleerzeichen(g)) return;
         varianten[anzahl++] = g;
-        if (g == hochkomma) varianten[anzahl++] = "'";
+        if (g == hochkomma) varianten[anzahl++] = schreibmaschine;
+        if (g == schreibmaschine) varianten[anzahl++] = hochkomma;
     }
 };
 

@@ -13,7 +13,8 @@ namespace flockenlinie::test {
 
 // The number formats of the users we check against.
 inline const Zahlformat deutsch{",", "."};
-inline const Zahlformat schweiz{".", "\u2019"};
+inline const Zahlformat schweiz{".", "\u2019"};  // Windows; Qt 6.4 and 6.8
+inline const Zahlformat schweiz_schreibmaschine{".", "'"};  // Qt 6.11
 inline const Zahlformat usa{".", ","};
 inline const Zahlformat frankreich{",", "\u202F"};
 
@@ -27,6 +28,7 @@ struct Schreibweise {
 inline const Schreibweise schreibweisen[] = {
     {"de-DE", deutsch, "-7,9", "1.500,3", "15,3"},
     {"de-CH", schweiz, "-7.9", "1\u2019500.3", "15.3"},
+    {"de-CH", schweiz_schreibmaschine, "-7.9", "1'500.3", "15.3"},
     {"en-US", usa, "-7.9", "1,500.3", "15.3"},
     {"fr-FR", frankreich, "-7,9", "1\u202F500,3", "15,3"},
 };

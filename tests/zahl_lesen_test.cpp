@@ -24,7 +24,7 @@ namespace flockenlinie {
 namespace {
 
 using namespace std::string_view_literals;
-using test::deutsch, test::schweiz, test::usa, test::frankreich;
+using test::deutsch, test::schweiz, test::schweiz_schreibmaschine, test::usa, test::frankreich;
 const Zahlformat ohne_gruppen{",", ""};
 const Zahlformat arabisch{"\u066B", "\u066C"};
 
@@ -45,7 +45,8 @@ TEST(ZahlLesen, Angenommen) {
     liest(deutsch, "5,e1", 50), liest(deutsch, "1,7976931348623157E308", DBL_MAX);
     liest(deutsch, "4,9E-324", 4.9406564584124654e-324), liest(deutsch, "-1E-400", -0.0);
     liest(deutsch, "0E999999999999999999999", 0), liest(deutsch, "0,000001E-99999999999999", 0);
-    liest(schweiz, "1'234\u2019567", 1234567), liest(usa, ".5e1", 5);
+    liest(schweiz, "1'234\u2019567", 1234567), liest(schweiz_schreibmaschine, "1\u2019234'567", 1234567);
+    liest(usa, ".5e1", 5);
     liest(deutsch, "12\u00A0345\u202F678,9", 12345678.9), liest(ohne_gruppen, "1 500,5", 1500.5);
     liest(arabisch, "1\u066C500\u066B5", 1500.5);
     liest(deutsch, "0," + std::string(1'000'000, '0') + "1", 0.0), liest(deutsch, "1" + std::string(300, '0'), 1e300);
@@ -68,6 +69,7 @@ TEST(ZahlLesen, Abgelehnt) {
     lehnt_ab(deutsch, {"5\0"sv, "\0" "5"sv, "\xFF" "5", "5\xC2", "\xE2\x80" "5"});
     // Each format its own separators only.
     lehnt_ab(schweiz, {"2,5", "1\u2019" "50"}), lehnt_ab(usa, {"2,5", "1,5", "1.500,5"}), lehnt_ab(frankreich, {"2.5"});
+    lehnt_ab(schweiz_schreibmaschine, {"2,5", "1'50", "1\u2019" "50"});
     lehnt_ab(ohne_gruppen, {"1.500"}), lehnt_ab(arabisch, {"1.5"});
 }
 
@@ -99,7 +101,7 @@ std::string schreiben(double wert, const Zahlformat& format, std::mt19937_64& zu
 TEST(ZahlLesen, ZufallszahlenKommenUnveraendertZurueck) {
     std::mt19937_64 zufall(20261206);
     std::uniform_real_distribution<double> ueblich(-100.0, 12'000.0);
-    for (const Zahlformat* format : {&deutsch, &schweiz, &usa, &frankreich}) {
+    for (const Zahlformat* format : {&deutsch, &schweiz, &schweiz_schreibmaschine, &usa, &frankreich}) {
         for (int i = 0; i < 20'000; ++i) {
             // Half any bit pattern, half what users type.
             double wert = ueblich(zufall);
