@@ -35,7 +35,8 @@ void anwendung_einrichten(QApplication& app) {
     // message box's title is "Achtung!" alone.
     QApplication::setApplicationName(QStringLiteral("Flockenlinie"));
     QApplication::setApplicationVersion(QStringLiteral(FLOCKENLINIE_VERSION));
-    for (auto* zugang : {fenster_zugang, meldung_zugang, ansage_zugang}) QAccessible::installFactory(zugang);
+    for (auto* zugang : {fenster_zugang, ansage_zugang}) QAccessible::installFactory(zugang);
+    meldung_zugang_einrichten();
 
     // Every size the desktop may ask for, so that the title bar, task bar and
     // Alt+Tab stay sharp at any scaling; on Wayland the desktop entry's icon.

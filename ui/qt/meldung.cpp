@@ -5,7 +5,6 @@
 
 #include <QAccessibleWidget>
 #include <QMessageBox>
-#include <QtGlobal>
 
 #include "rahmen.hpp"
 #include "texte.hpp"
@@ -15,19 +14,22 @@ namespace flockenlinie {
 void meldung_zeigen(QWidget* eltern, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(texte::meldung_titel), text, QMessageBox::Ok, eltern);
     box.setObjectName(QStringLiteral("meldung"));
+    // Screen readers read an alert's description after its title: Orca 51
+    // reads nothing else of it, its text being a label that takes the focus.
+    box.setAccessibleDescription(text);
     rahmen_einrichten(&box, false);
     box.exec();
 }
 
-// Qt's own interface for a message box tells its title and text as an alert,
-// but not that the box is modal (so in Qt 6.4 and 6.8): a screen reader
-// would let its user wander to the window behind, which takes no key while
-// the box is open. This one adds that, on the Qt versions it was tried with;
-// on a newer Qt, Qt's own answers, and the window test's check of the modal
-// state tells whether this can go or its bound must rise.
-#if QT_VERSION < QT_VERSION_CHECK(6, 9, 0)
-
 namespace {
+
+// A message box as screen readers must know it: a modal alert with its text,
+// so that the user neither wanders to the window behind, which takes no key
+// while the box is open, nor misses what it says.
+bool ganz_gesagt(const QAccessibleInterface* i, const QMessageBox& box) {
+    return i && i->role() == QAccessible::AlertMessage && i->state().modal &&
+           i->text(QAccessible::Description) == box.text();
+}
 
 class MeldungZugang : public QAccessibleWidget {
 public:
@@ -42,16 +44,30 @@ public:
     }
 };
 
-}  // namespace
-
 QAccessibleInterface* meldung_zugang(const QString& klasse, QObject* objekt) {
     return klasse == QLatin1String("QMessageBox") ? new MeldungZugang(static_cast<QMessageBox*>(objekt)) : nullptr;
 }
 
-#else
+bool eingerichtet = false;
 
-QAccessibleInterface* meldung_zugang(const QString&, QObject*) { return nullptr; }
+}  // namespace
 
-#endif
+// Asks Qt's own interface, with the program's own out of the way for it.
+bool qt_sagt_meldung_ganz() {
+    QAccessible::removeFactory(meldung_zugang);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("?"), QStringLiteral("?!"), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setAccessibleDescription(box.text());
+    const bool ganz = ganz_gesagt(QAccessible::queryAccessibleInterface(&box), box);
+    if (eingerichtet) QAccessible::installFactory(meldung_zugang);
+    return ganz;
+}
+
+// Qt's own interface for a message box (Qt 6.4 to 6.11) leaves out that the
+// box is modal; where the running Qt tells all, it is left to Qt.
+void meldung_zugang_einrichten() {
+    eingerichtet = !qt_sagt_meldung_ganz();
+    if (eingerichtet) QAccessible::installFactory(meldung_zugang);
+}
 
 }  // namespace flockenlinie

@@ -6,8 +6,6 @@
 #include <QString>
 #include <functional>
 
-class QAccessibleInterface;
-class QObject;
 class QWidget;
 
 namespace flockenlinie {
@@ -20,8 +18,12 @@ using Meldungsanzeige = std::function<void(QWidget* eltern, const QString& text)
 // button and the title "Achtung!".
 void meldung_zeigen(QWidget* eltern, const QString& text);
 
-// What screen readers are told about a message box, for Qt's accessibility
-// (QAccessible::installFactory): a modal alert with its text.
-QAccessibleInterface* meldung_zugang(const QString& klasse, QObject* objekt);
+// Whether the running Qt tells screen readers a message box whole by itself:
+// a modal alert, its text as its description.
+bool qt_sagt_meldung_ganz();
+
+// Where it does not, the program's own account of its message boxes. Once,
+// before the first box.
+void meldung_zugang_einrichten();
 
 }  // namespace flockenlinie
