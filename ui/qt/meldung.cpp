@@ -14,9 +14,10 @@ namespace flockenlinie {
 void meldung_zeigen(QWidget* eltern, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(texte::meldung_titel), text, QMessageBox::Ok, eltern);
     box.setObjectName(QStringLiteral("meldung"));
-    // Screen readers read an alert's description after its title: Orca 51
-    // reads nothing else of it, its text being a label that takes the focus.
-    box.setAccessibleDescription(text);
+    // Orca 51 reads of an alert its title and those of its labels that take
+    // no focus; Qt's text label takes it at a click, for selecting with the
+    // mouse, which works without. Ctrl+C copies the whole box all the same.
+    if (auto* l = box.findChild<QWidget*>(QStringLiteral("qt_msgbox_label"))) l->setFocusPolicy(Qt::NoFocus);
     rahmen_einrichten(&box, false);
     box.exec();
 }
@@ -27,8 +28,7 @@ namespace {
 // so that the user neither wanders to the window behind, which takes no key
 // while the box is open, nor misses what it says.
 bool ganz_gesagt(const QAccessibleInterface* i, const QMessageBox& box) {
-    return i && i->role() == QAccessible::AlertMessage && i->state().modal &&
-           i->text(QAccessible::Description) == box.text();
+    return i && i->role() == QAccessible::AlertMessage && i->state().modal && i->text(QAccessible::Value) == box.text();
 }
 
 class MeldungZugang : public QAccessibleWidget {
@@ -57,7 +57,6 @@ bool qt_sagt_meldung_ganz() {
     QAccessible::removeFactory(meldung_zugang);
     QMessageBox box(QMessageBox::Critical, QStringLiteral("?"), QStringLiteral("?!"), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
-    box.setAccessibleDescription(box.text());
     const bool ganz = ganz_gesagt(QAccessible::queryAccessibleInterface(&box), box);
     if (eingerichtet) QAccessible::installFactory(meldung_zugang);
     return ganz;

@@ -19,7 +19,7 @@ using Meldungsanzeige = std::function<void(QWidget* eltern, const QString& text)
 void meldung_zeigen(QWidget* eltern, const QString& text);
 
 // Whether the running Qt tells screen readers a message box whole by itself:
-// a modal alert, its text as its description.
+// a modal alert with its text.
 bool qt_sagt_meldung_ganz();
 
 // Where it does not, the program's own account of its message boxes. Once,
