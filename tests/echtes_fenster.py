@@ -18,6 +18,7 @@
 # which must not complain about the window, shown with its own title bar.
 #     tests/echtes_fenster.py PROGRAM      (under tools/mit_xvfb.sh and dbus-run-session)
 
+import gettext
 import os
 import pty
 import re
@@ -28,6 +29,7 @@ import threading
 import time
 
 import pyatspi
+from gi.repository import Atspi
 
 sys.dont_write_bytecode = True  # nothing of the test's in the source tree
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tools"))
@@ -57,28 +59,75 @@ def pruefe(bedingung, was):
         fehler.append(was)
 
 
-# Whether Orca said `erwartet` in `gesagt`: without the closing full stop,
-# which one Orca adds and the next does not, and with or without the role
-# before it or after it, which Orca names in its own words ("Druckknopf",
-# later "Knopf"), and for one way of announcing and not for another.
+# The words for a role as AT-SPI gives them, one of which a screen reader may
+# say before or after what it reads of an object: the program's own, and
+# AT-SPI's for the role, from its translation of the role's name (Orca 43 and
+# 48) and, where AT-SPI has one, its localized name (Orca 51).
+atspi_texte = gettext.translation("at-spi2-core", languages=["de"], fallback=True)
+lokalisiert = getattr(Atspi, "role_get_localized_name", Atspi.role_get_name)
+
+
+def rollen(objekt, rolle=None):
+    rolle = objekt.getRole() if rolle is None else rolle
+    return {objekt.getLocalizedRoleName(), lokalisiert(rolle), atspi_texte.gettext(Atspi.role_get_name(rolle))}
+
+
+# An utterance for `objekt`: what AT-SPI says of it (its name, unless
+# `text`), alone or with a word for its role, which is all it may say.
+def ueber(objekt, text=None, rolle=None):
+    text = objekt.name if text is None else text
+    return text, frozenset(w for r in rollen(objekt, rolle) for w in (f"{text} {r}", f"{r} {text}")) | {text}
+
+
+# Whether Orca said `erwartet` (an utterance as ueber makes it) in `gesagt`:
+# without the closing full stop, which one Orca adds and the next does not.
 def sagt(gesagt, erwartet):
-    return gesagt == erwartet or gesagt.endswith(" " + erwartet) or gesagt.startswith(erwartet + " ")
+    return gesagt in erwartet[1]
 
 
 # What Orca said from byte `ab` of its log on, in order, once `erwartet` (in
-# this order) is among it; looked at every 50 ms.
+# this order) is among it; looked at every 50 ms. Nothing expected: what it
+# said in 2 s.
 def warte_auf(ab, erwartet, sekunden=10):
-    for _ in range(sekunden * 20):
+    for _ in range(sekunden * 20 if erwartet else 40):
         rest = iter(neu := [g.rstrip(". ") for g in GESAGT.findall(protokoll[ab:].decode(errors="replace"))])
-        if all(any(sagt(n, e) for n in rest) for e in erwartet):
+        if erwartet and all(any(sagt(n, e) for n in rest) for e in erwartet):
             return neu
         time.sleep(0.05)
-    raise TimeoutError(f"erwartet {erwartet}, gehört {neu}")
+    if not erwartet:
+        return neu
+    raise TimeoutError(f"erwartet {[e[0] for e in erwartet]}, gehört {neu}")
 
 
 def anwendung():
     """The program as AT-SPI lists it."""
     return next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Flockenlinie")
+
+
+def objekt_mit(bedingung, wurzel=None, sekunden=10):
+    """The first object of the program (or under `wurzel`) that meets `bedingung`, once there is one."""
+    for _ in range(sekunden * 20):
+        if gefunden := pyatspi.findDescendant(wurzel or anwendung(), bedingung):
+            return gefunden
+        time.sleep(0.05)
+    raise TimeoutError("nicht bei AT-SPI")
+
+
+# What Orca must say, as AT-SPI tells it at the time: the window; the control
+# with the focus; the result with its caption, as a notification; a message
+# box, its title, each text in it and its button, in this order.
+def zu_sagen(was):
+    if was == "fenster":
+        return [ueber(anwendung().getChildAtIndex(0))]
+    if was == "fokus":
+        return [ueber(objekt_mit(lambda t: t.getState().contains(pyatspi.STATE_FOCUSED)))]
+    if was == "ergebnis":
+        ergebnis = objekt_mit(lambda t: t.getRole() == pyatspi.ROLE_LABEL and t.getRelationSet() and t.name[:1].isdigit())
+        beschriftung = ergebnis.getRelationSet()[0].getTarget(0).name
+        return [ueber(ergebnis, f"{beschriftung} {ergebnis.name}", pyatspi.ROLE_NOTIFICATION)]
+    meldung = objekt_mit(lambda t: t.getRole() == pyatspi.ROLE_ALERT, pyatspi.Registry.getDesktop(0))
+    return [ueber(meldung), *(ueber(t) for t in pyatspi.findAllDescendants(
+        meldung, lambda t: t.name and t.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON)))]
 
 
 def xdotool(*args):
@@ -95,7 +144,7 @@ def orca_starten():
     ab = len(protokoll)
     laufend.append(subprocess.Popen(["orca", "-u", os.path.join(ordner.name, "orca"), "--debug-file", "/dev/stdout"],
                                     env=env, stdin=subprocess.DEVNULL, stdout=terminal, stderr=subprocess.DEVNULL))
-    warte_auf(ab, ["Bildschirmleser an"], 20)
+    warte_auf(ab, [("Bildschirmleser an", {"Bildschirmleser an"})], 20)
 
 
 threading.Thread(target=mitlesen, daemon=True).start()
@@ -113,21 +162,23 @@ try:
     # after them, and which box has the focus then (None: a message box is
     # open).
     temperatur, geo = "Temp. auf 850 hPa °C:", "Geopot. 850 hPa m:"
-    for keys, erwartet, fokus in [
-        (["fenster"], ["Flockenlinie Rahmen", temperatur], temperatur),
-        (["=2,5", "Tab", "=1500", "alt+e"], ["Schneefall m: 1575"], geo),
-        (["alt+e"], ["Schneefall m: 1575"], geo),
-        (["ctrl+a", "=1600", "alt+e"], ["Schneefall m: 1675"], geo),
-        (["shift+Tab", "=abc", "alt+e"], ["Alarm Achtung!", "Bitte geben Sie eine Zahl ein!", "OK"], None),
-        (["Return", "fenster"], [temperatur], temperatur),
-        (["=-10", "alt+e"], ["Alarm Achtung!", "Berechnung nicht möglich!", "OK"], None),
-        (["Return", "fenster", "=noch nicht gerechnet"], [], temperatur),
+    for keys, zu_hoeren, fokus, ergebnis in [
+        (["fenster"], ["fenster", "fokus"], temperatur, ""),
+        (["=2,5", "Tab", "=1500", "alt+e"], ["ergebnis"], geo, "1575"),
+        (["alt+e"], ["ergebnis"], geo, "1575"),
+        (["ctrl+a", "=1600", "alt+e"], ["ergebnis"], geo, "1675"),
+        (["shift+Tab", "=abc", "alt+e"], ["meldung"], None, ""),
+        (["Return", "fenster"], ["fokus"], temperatur, ""),
+        (["=-10", "alt+e"], ["meldung"], None, ""),
+        (["Return", "fenster", "=noch nicht gerechnet"], [], temperatur, ""),
     ]:
         ab = len(protokoll)
         for w in keys:
             xdotool(*(["windowfocus", "--sync", fenster] if w == "fenster" else
                       ["type", "--delay", 30, "--", w[1:]] if w[0] == "=" else ["key", "--delay", 30, w]))
+        erwartet = [e for was in zu_hoeren for e in zu_sagen(was)]
         print(keys, "→", neu := warte_auf(ab, erwartet))
+        pruefe(not ergebnis or erwartet[0][0].endswith(" " + ergebnis), f"nach {keys}: Ergebnis {erwartet}")
         # No result is said but the new one, and the focus stays where the
         # user types.
         pruefe(not any("Schneefall" in n and not any(sagt(n, e) for e in erwartet) for n in neu),
@@ -179,14 +230,14 @@ try:
     ab = len(protokoll)
     boxen[0].setTextContents("2,5"), boxen[1].setTextContents("1500")
     teil[pyatspi.ROLE_PUSH_BUTTON, "Berechnen"].queryAction().doAction(0)
-    print("Wayland →", warte_auf(ab, ["Schneefall m: 1575"]))
+    print("Wayland →", warte_auf(ab, zu_sagen("ergebnis")))
     ergebnis = pyatspi.findDescendant(app, lambda t: t.getRole() == pyatspi.ROLE_LABEL and t.name == "1575")
     pruefe(ergebnis and [z.getTarget(0).name for z in ergebnis.getRelationSet()] == ["Schneefall m:"],
            "Ergebnis ohne Beschriftung")
     # A message box, modal also for screen readers; its close button acts as OK.
     ab = len(protokoll)
     boxen[0].setTextContents("abc"), teil[pyatspi.ROLE_PUSH_BUTTON, "Berechnen"].queryAction().doAction(0)
-    warte_auf(ab, ["Alarm Achtung!", "Bitte geben Sie eine Zahl ein!"])
+    warte_auf(ab, zu_sagen("meldung"))
     meldung = pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), lambda t: t.getRole() == pyatspi.ROLE_ALERT)
     pruefe(meldung.getState().contains(pyatspi.STATE_MODAL), "Meldung nicht modal")
     _, oben, rechts, _ = titelleiste_druecken("Achtung!", False)
