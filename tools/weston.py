@@ -43,12 +43,18 @@ class Desktop:
 
 class Mutter(Desktop):
     def __init__(self):
-        """Starts mutter in a window as large as the display (it needs a D-Bus session)."""
-        super().__init__(["mutter", "--nested", "--wayland", "--no-x11", "--wayland-display=wayland-1"])
+        """Starts mutter (it needs a D-Bus session) in a window as large as the
+        display, where it can still be nested (mutter 43 and 48); else (from
+        mutter 49 on) headless, with a screen of its own that no one sees."""
+        hilfe = subprocess.run(["mutter", "--help"], capture_output=True, text=True).stdout
+        self.sichtbar = "--nested" in hilfe
+        super().__init__(["mutter", "--nested" if self.sichtbar else "--headless", "--wayland", "--no-x11",
+                          "--wayland-display=wayland-1", *([] if self.sichtbar else ["--virtual-monitor", "800x600"])])
 
     def band(self, farbe, laenge, abweichung=30):
         """Where the screen shows `laenge` pixels side by side in about the
-        colour `farbe` (red, green, blue), the topmost first: x, y; or None."""
+        colour `farbe` (red, green, blue), the topmost first: x, y; or None.
+        Only where mutter is nested."""
         bild = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], capture_output=True,
                               check=True).stdout
         breite = int(subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True, text=True).stdout.split()[0])
