@@ -74,7 +74,7 @@ inline void druecke_pruefen(Bedienung& b) {
         const bool neu = d.ziel == lbl_ergebnis;
         EXPECT_EQ(b.drei(), (Drei{d.ziel == txt_temperatur ? "" : d.temperatur, d.ziel == txt_geo ? "" : d.geo,
                                   neu ? (d.meldung() ? "" : d.text) : "1575"}));
-        EXPECT_EQ(b.ansagen().value_or(0) - ansagen.value_or(0), ansagen && neu) << "a screen reader hears each result shown";
+        EXPECT_EQ(b.ansagen().value_or(0) - ansagen.value_or(0), ansagen && neu && !d.meldung()) << "a screen reader hears each result shown";
         EXPECT_EQ(b.fokus(), "txt_geo") << "the command never moves the focus";
     }
 }

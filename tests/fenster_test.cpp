@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "ansage.hpp"
 #include "anwendung.hpp"
 #include "fenster_pruefungen.hpp"
 #include "frm_flockenlinie.hpp"
@@ -31,10 +32,20 @@ using test::Taste;
 // A menu entry as the user reads it: no access key marks, no shortcut.
 QString menuetext(const QAction* a) { return a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0); }
 
+// What the program says to screen readers, heard where Qt hands it to one.
+// Qt's offscreen platform hands on none in Qt 6.4 (whose announcer is heard
+// in the real-window test), every event from Qt 6.8 on.
+std::vector<QString> gehoert;
+bool qt_reicht_weiter = false;
+
 class QtBedienung : public test::Bedienung {
 public:
     explicit QtBedienung(const Zahlformat& format = test::deutsch)
         : fenster(format, [this](QWidget* eltern, const QString& t) { melden(eltern, t); }) {
+        QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+            qt_reicht_weiter = true;
+            if (const QString t = angesagt(e); !t.isEmpty()) gehoert.push_back(t);
+        });
         fenster.show();
         fenster.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
@@ -71,6 +82,12 @@ public:
     test::Rechteck innen() override { return {0, 0, fenster.width(), fenster.height()}; }
     // What a text needs: the widget's own size hint for labels and the button.
     bool passt(const char* name) override { return w(name)->sizeHint().boundedTo(w(name)->size()) == w(name)->sizeHint(); }
+    // A new one says the result shown, whole, with its caption.
+    std::optional<int> ansagen() override {
+        if (!qt_reicht_weiter) return std::nullopt;
+        EXPECT_TRUE(gehoert.size() == bis || gehoert.back() == "Schneefall m: " + w("lbl_ergebnis")->accessibleName());
+        return static_cast<int>(bis = gehoert.size());
+    }
 
     // The real message box, read and closed as it comes up.
     void melden(QWidget* eltern, const QString& t) {
@@ -92,6 +109,7 @@ public:
     }
 
     FrmFlockenlinie fenster;
+    std::size_t bis = 0;  // heard until the last look
 };
 
 // The presses, the keys, the tab chain and a long result as every window

@@ -6,23 +6,30 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
-#include <QtGlobal>
 
 namespace flockenlinie {
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// Qt has an announcement event from 6.8 on; the program uses it wherever the
+// Qt it is built with offers it.
+#if __has_include(<QAccessibleAnnouncementEvent>)
+#define FLOCKENLINIE_QT_SAGT_AN 1
 
 void ansagen(QWidget* quelle, const QString& text) {
     QAccessibleAnnouncementEvent ereignis(quelle, text);
     QAccessible::updateAccessibility(&ereignis);
 }
 
+QString angesagt(QAccessibleEvent* ereignis) {
+    return ereignis->type() == QAccessible::Announcement
+               ? static_cast<QAccessibleAnnouncementEvent*>(ereignis)->message() : QString();
+}
+
 QAccessibleInterface* ansage_zugang(const QString&, QObject*) { return nullptr; }
 
 #else
 
-// Before Qt 6.8 there is no announcement event (this part goes with Qt 6.4,
-// Debian 12's). Orca speaks a notification that shows itself, whatever has
+// Without the announcement event (Qt 6.4, Debian 12's). Orca speaks a
+// notification that shows itself, whatever has
 // the focus; so each text to say is given to an invisible child of the window
 // that stands for a notification and tells screen readers that it has just
 // appeared.
@@ -63,6 +70,11 @@ void ansagen(QWidget* quelle, const QString& text) {
     QAccessible::updateAccessibility(&ereignis);
 }
 
+QString angesagt(QAccessibleEvent* ereignis) {
+    auto* ansage = qobject_cast<Ansage*>(ereignis->object());
+    return ansage && ereignis->type() == QAccessible::ObjectShow ? ansage->text : QString();
+}
+
 QAccessibleInterface* ansage_zugang(const QString& klasse, QObject* objekt) {
     return klasse == QLatin1String("flockenlinie::Ansage") ? new AnsageZugang(static_cast<Ansage*>(objekt)) : nullptr;
 }
@@ -71,6 +83,6 @@ QAccessibleInterface* ansage_zugang(const QString& klasse, QObject* objekt) {
 
 }  // namespace flockenlinie
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#ifndef FLOCKENLINIE_QT_SAGT_AN
 #include "ansage.moc"
 #endif

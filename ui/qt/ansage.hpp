@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QAccessibleEvent;
 class QAccessibleInterface;
 class QObject;
 class QWidget;
@@ -15,6 +16,10 @@ namespace flockenlinie {
 // each time, also when the text is the same as before. The focus stays where
 // it was. `quelle` is the control the text is about.
 void ansagen(QWidget* quelle, const QString& text);
+
+// What an accessibility event says as ansagen() says it, else nothing: for
+// listening as a screen reader does.
+QString angesagt(QAccessibleEvent* ereignis);
 
 // What screen readers are told about the announcer, for Qt's accessibility
 // (QAccessible::installFactory): a notification.
