@@ -163,7 +163,8 @@ deinstaller=$!
 bis deinstallation && { wine "$alle/flockenlinie.exe" >/dev/null 2>&1 & bis fenster; } || fehlt "Deinstallation fragt nicht"
 eval "$(xdotool search --onlyvisible --name '^Deinstallation von' getwindowgeometry --shell)"
 xdotool mousemove --window "$WINDOW" $((WIDTH - 138)) $((HEIGHT - 25)) click 1
-bis deinstallation 2 && xdotool key Return && sleep 1 && xdotool key Return || fehlt "keine Meldung, warum Flockenlinie bleibt"
+bis deinstallation 2 && xdotool key Return && sleep 1 && xdotool key Return ||
+    { fehlt "keine Meldung, warum Flockenlinie bleibt"; kill "$deinstaller"; }
 code=0; wait "$deinstaller" || code=$?
 [ "$code" = 2 ] && da HKLM "$alle" "$alle_lnk" || fehlt "trotz laufendem Programm deinstalliert (Code $code)"
 wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
