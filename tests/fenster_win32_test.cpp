@@ -12,6 +12,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <tuple>
 
 #include "fenster_pruefungen.hpp"
@@ -241,6 +242,23 @@ TEST(Fenster, WieJedesFenster) {
         EXPECT_EQ(b.kopiert(true), menue) << geo;
         EXPECT_EQ(b.kopiert(false), strg_c) << geo;
     }
+    // The clipboard held open by another program takes no copy, and the
+    // window says so; then it does.
+    b.rechnen("2", "1500");
+    const HANDLE offen = CreateEventW(nullptr, TRUE, FALSE, nullptr), fertig = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool anderes_offen = false;
+    std::thread anderes([&] {
+        anderes_offen = OpenClipboard(nullptr);
+        SignalObjectAndWait(offen, fertig, 10'000, FALSE);
+        CloseClipboard();
+    });
+    WaitForSingleObject(offen, 10'000);
+    EXPECT_TRUE(anderes_offen);
+    EXPECT_EQ(b.fenster->ergebnis_kopieren(), FrmFlockenlinie::Kopie::belegt);
+    SetEvent(fertig);
+    anderes.join();
+    CloseHandle(offen), CloseHandle(fertig);
+    EXPECT_EQ(b.fenster->ergebnis_kopieren(), FrmFlockenlinie::Kopie::erledigt);
     b.meldungen.clear();
     b.tippen_w("txt_temperatur", std::wstring(L"2") + wchar_t(0xD800));
     b.taste(Taste::alt_e);
@@ -264,6 +282,7 @@ TEST(Fenster, PixeldichtenUndGrosseSchrift) {
     const struct { UINT dpi; test::Rechteck innen, knopf; LONG ueberschrift; } dichten[] = {
         {144, {0, 0, 497, 377}, {228, 276, 350, 326}, -24},
         {192, {0, 0, 662, 502}, {304, 368, 466, 434}, -32},
+        {0, {0, 0, 331, 251}, {152, 184, 233, 217}, -16},  // Windows could not tell: 96 dpi
         {96, {0, 0, 331, 251}, {152, 184, 233, 217}, -16},
     };
     for (const auto& [dpi, innen, knopf, ueberschrift] : dichten) {

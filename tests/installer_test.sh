@@ -12,19 +12,30 @@
 # Installed page by page, its last page starts the program through Explorer,
 # not itself (as the trace of Wine's processes shows). Then
 # for all users (/AllUsers) into a folder of the administrator's choosing
-# (/D=), where an update goes again. Each uninstaller takes away its own
+# (/D=), where an update goes again: a folder the installer protects with
+# icacls, by the commands Wine's trace of processes shows (Wine's icacls does
+# nothing; what the access list becomes, only Windows shows). Where icacls
+# cannot run, nothing is installed (exit code 5). The program started after
+# the uninstaller's question stays, and so does all else, the entry too (exit
+# code 2). Each uninstaller takes away its own
 # installation only: the one for all as its entry says to run it silently,
 # the user's in place (_?=), so that it is done when it returns, but for
 # itself; then no file, shortcut or registry value of the program is left.
 # The portable ZIP holds the program alone, one file that runs on any Windows
 # as it is: it imports only DLLs that come with Windows, carries its icon,
-# version record and manifest, and stays under 1 MB.
+# version record and manifest, and stays under 1 MB. The program is built for
+# ASLR with high entropy and DEP; installer and uninstaller carry what NSIS's
+# prebuilt stub and makensis give them: DEP, and ASLR flags that Windows cannot
+# act on, as the stub comes without relocations.
 #   tests/installer_test.sh WINDOWS_BUILD_DIR VERSION      (on a display: tools/mit_xvfb.sh)
 set -euo pipefail
 bau=$(cd "$1" && pwd)
 version=$2
-arbeit=$bau/installer-test
-# A Wine prefix of the test's own, kept between runs.
+# A folder and Wine prefix of this run's own, removed with its Wine server at
+# the end; the server ends by itself 5 s after the last Wine process, also
+# where this script is killed.
+arbeit=$(mktemp -d "$bau/installer-test.XXXXXX")
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$arbeit"' EXIT
 export WINEPREFIX=$arbeit/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 c=$WINEPREFIX/drive_c
 ich="$c/users/$(id -un)"
@@ -42,6 +53,8 @@ nicht() { ! "$@"; }
 fenster() { xdotool search --onlyvisible --name '^Flockenlinie$' >/dev/null 2>&1; }
 # The installer's window; Enter takes it on to its next page, while there is one.
 seite() { xdotool search --onlyvisible --name '^Installation von Flockenlinie' >/dev/null 2>&1; }
+# The uninstaller's windows: its page, and a message box over it.
+deinstallation() { [ "$(xdotool search --onlyvisible --name '^Deinstallation von Flockenlinie' 2>/dev/null | wc -l)" -ge "${1:-1}" ]; }
 weiter() { seite && xdotool search --onlyvisible --name '^Installation von' windowfocus --sync key Return && sleep 1; }
 # A value of the entry under installed apps of the user (HKCU) or all (HKLM).
 wert() { wine reg query "$1\\$apps" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"; }
@@ -57,8 +70,16 @@ weg() { [ ! -e "$2" ] && [ ! -e "$3" ] && ! eingetragen "$1"; }
 # registry holds of Flockenlinie, without times (read while no Wine server runs).
 laufwerk() { (cd "$c" && find . -ipath './windows/temp' -prune -o -ipath './users/*/temp' -prune -o -print | sort); }
 registrierung() { cat "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" | grep -i flockenlinie | sed 's/\] [0-9]*$/]/' || true; }
+# The hardening Windows reads from a program's headers: the flags of its
+# DllCharacteristics, and whether relocations were stripped (then Windows
+# cannot move it, whatever its ASLR flags say).
+haertung() {
+    x86_64-w64-mingw32-objdump -p "$1" | awk '/relocations stripped/ { print "RELOCS_STRIPPED" }
+        /^DllCharacteristics/ { d = 1; next } d && /^\t+[A-Z_]+$/ { print $1; next } { d = 0 }' | sort | paste -sd ' '
+}
+gehaertet() { [ "$(haertung "$1")" = "$2" ] || fehlt "${1##*/}: $(haertung "$1"), erwartet $2"; }
+nsis_stub="DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT RELOCS_STRIPPED TERMINAL_SERVICE_AWARE"
 
-rm -rf "$arbeit/paket"
 cpack -G "NSIS;ZIP" --config "$bau/CPackConfig.cmake" -B "$arbeit/paket" >/dev/null
 inhalt=$(cd "$arbeit/paket" && cmake -E tar xf "flockenlinie-$version-win64.zip" && find "flockenlinie-$version-win64" -type f)
 [ "$inhalt" = "flockenlinie-$version-win64/flockenlinie.exe" ] || fehlt "ZIP enthält: $inhalt"
@@ -72,20 +93,18 @@ grep -qx kernel32.dll <<<"$dlls" || fehlt "keine Importe gefunden"
 typen=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[0-9a-f]*   Entry: ID: 0x0*\([0-9a-f]*\),.*/\1/p')
 for typ in e 10 18; do grep -qx "$typ" <<<"$typen" || fehlt "flockenlinie.exe ohne Ressource vom Typ 0x$typ"; done
 [ "$(stat -c %s "$exe")" -le 1048576 ] || fehlt "flockenlinie.exe größer als 1 MB: $(stat -c %s "$exe") Bytes"
+gehaertet "$exe" "DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT"
+gehaertet "$installer" "$nsis_stub"
 
-# A run that stopped half-way left the program behind: start from a new prefix, a
-# copy of the other Windows tests' one (BUILD_DIR/wine) if they made it: a new one
-# takes 20 seconds.
-{ [ -e "$eigen" ] || [ -e "$alle" ] || cat "$WINEPREFIX"/*.reg 2>/dev/null | grep -qs 'Uninstall\\\\Flockenlinie\]'; } &&
-    rm -rf "$WINEPREFIX"
-[ -e "$WINEPREFIX" ] || [ ! -f "$bau/wine/.eingerichtet" ] || cp -a "$bau/wine" "$WINEPREFIX"
+# A copy of the other Windows tests' prefix (BUILD_DIR/wine) if they made it:
+# a new one takes 20 seconds.
+[ ! -f "$bau/wine/.eingerichtet" ] || cp -a "$bau/wine" "$WINEPREFIX"
 "$(dirname "$0")/../tools/wine_einrichten.sh" "$WINEPREFIX"
 # Folders an uninstaller leaves alone: the user's programs folder, and the one chosen below.
 mkdir -p "$c/Werkzeuge" "$ich/AppData/Local/Programs"
 laufwerk >"$arbeit/vorher.txt"
 registrierung >"$arbeit/vorher.reg"
-trap 'wineserver -k 2>/dev/null || true' EXIT
-wineserver -p </dev/null >/dev/null 2>&1  # its output away from the caller's pipes
+wineserver -p5 </dev/null >/dev/null 2>&1  # its output away from the caller's pipes
 
 wine "$installer" /S || fehlt "Installation meldet einen Fehler"
 da HKCU "$eigen" "$eigen_lnk" || { fehlt "nicht für den Benutzer installiert: $(find "$c" -iname 'flockenlinie*')"; exit 1; }
@@ -104,6 +123,7 @@ starter=$(awk '{ split($0, t, ":") }
     /CreateProcessInternalW app .*cmdline L"\\"[^"]*flockenlinie\.exe/ { print (t[1] == explorer ? "Explorer" : "Thread " t[1]) }' \
     "$arbeit/prozesse.txt")
 [ "$starter" = Explorer ] || fehlt "Programm nicht über Explorer gestartet, sondern: ${starter:-gar nicht}"
+! grep -q 'icacls' "$arbeit/prozesse.txt" || fehlt "Rechte im eigenen Ordner des Benutzers gesetzt"
 wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
 bis nicht fenster || fehlt "Fenster bleibt nach WM_CLOSE offen"
 
@@ -121,9 +141,34 @@ wine reg add "HKCU\\$apps" /v DisplayVersion /d 99.0 /f >/dev/null 2>&1
 code=0; wine "$installer" /S || code=$?; [ "$code" = 3 ] || fehlt "ältere Version nicht mit Code 3 abgelehnt"
 da HKCU "$eigen" "$eigen_lnk" 99.0 || fehlt "ältere Version über neuere installiert"
 
-# For all users, into a folder of one's own; an update goes there again.
-wine "$installer" /S /AllUsers '/D=C:\Werkzeuge\Flockenlinie' && wine "$installer" /S /AllUsers ||
-    fehlt "Installation für alle meldet einen Fehler"
+# For all users, into a folder of one's own, which icacls could not protect:
+# nothing installed. Then with icacls, and an update goes there again.
+code=0; WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=d" wine "$installer" /S /AllUsers '/D=C:\Werkzeuge\Flockenlinie' ||
+    code=$?
+[ "$code" = 5 ] && [ ! -e "$alle" ] && weg HKLM "$alle" "$alle_lnk" || fehlt "ohne icacls installiert (Code $code)"
+WINEDEBUG=-all,trace+process wine "$installer" /S /AllUsers '/D=C:\Werkzeuge\Flockenlinie' 2>"$arbeit/alle.txt" &&
+    wine "$installer" /S /AllUsers || fehlt "Installation für alle meldet einen Fehler"
+icacls=$(sed -n 's/.*CreateProcessInternalW app .*cmdline L"\\"[^"]*\\\\icacls\.exe\\" \(.*\)"$/\1/p' "$arbeit/alle.txt")
+ordner='\"C:\\Werkzeuge\\Flockenlinie\"'
+[ "$icacls" = "$ordner /setowner *S-1-5-32-544 /T /Q
+$ordner /reset /T /Q
+$ordner /inheritance:r /grant:r *S-1-5-32-544:(OI)(CI)F *S-1-5-18:(OI)(CI)F *S-1-5-32-545:(OI)(CI)RX /Q" ] ||
+    fehlt "icacls für alle: ${icacls:-nicht gestartet}"
+gehaertet "$alle/Uninstall.exe" "$nsis_stub"
+# The program started once the uninstaller asked (its button clicked, as the
+# window will not take the keyboard from the program's): it stays, and so
+# does all else; the uninstaller says why over its page.
+wine "$alle/Uninstall.exe" '_?=C:\Werkzeuge\Flockenlinie' >/dev/null 2>&1 &
+deinstaller=$!
+bis deinstallation && { wine "$alle/flockenlinie.exe" >/dev/null 2>&1 & bis fenster; } || fehlt "Deinstallation fragt nicht"
+eval "$(xdotool search --onlyvisible --name '^Deinstallation von' getwindowgeometry --shell)"
+xdotool mousemove --window "$WINDOW" $((WIDTH - 138)) $((HEIGHT - 25)) click 1
+bis deinstallation 2 && xdotool key Return && sleep 1 && xdotool key Return ||
+    { fehlt "keine Meldung, warum Flockenlinie bleibt"; kill "$deinstaller"; }
+code=0; wait "$deinstaller" || code=$?
+[ "$code" = 2 ] && da HKLM "$alle" "$alle_lnk" || fehlt "trotz laufendem Programm deinstalliert (Code $code)"
+wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
+bis nicht fenster || fehlt "Fenster bleibt nach WM_CLOSE offen"
 da HKLM "$alle" "$alle_lnk" && [ ! -e "$c/Program Files/Flockenlinie" ] || fehlt "nicht für alle nach C:\\Werkzeuge"
 [ "$(find "$c" -iname 'flockenlinie*.lnk' | wc -l)" = 2 ] || fehlt "Verknüpfungen: $(find "$c" -iname 'flockenlinie*.lnk')"
 ausfuehren HKLM QuietUninstallString || fehlt "Deinstallation für alle meldet einen Fehler"

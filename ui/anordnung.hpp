@@ -18,6 +18,12 @@
 
 namespace flockenlinie::layout {
 
+// A screen's density in dots per inch, as the window lays itself out for
+// it. Windows answers 0 where it cannot tell one (GetDpiForWindow for a
+// window handle that is no longer valid): that counts as the standard
+// 96 dpi, never as a screen without pixels, which no size divides by.
+constexpr unsigned dpi_oder_standard(unsigned dpi) { return dpi ? dpi : 96; }
+
 // A control's cell: its left and top corner, its width and height.
 struct Zelle {
     int links, oben, breite, hoehe;

@@ -171,7 +171,7 @@ void FrmFlockenlinie::verteilen(MSG& m) {
     // nothing selected.
     if (m.message == WM_KEYDOWN && m.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0 &&
         (m.hwnd == cmd_berechnen || ((m.hwnd == txt_temperatur || m.hwnd == txt_geo) && ohne_auswahl(m.hwnd))) &&
-        ergebnis_kopieren()) {
+        kopieren()) {
         return;
     }
     if (frm_flockenlinie && IsDialogMessageW(frm_flockenlinie, &m)) return;
@@ -268,6 +268,7 @@ FrmFlockenlinie::Mass FrmFlockenlinie::messen(UINT dpi, const Schriften& f) cons
 // to another density, in the rectangle it suggests, which is the size
 // WM_GETDPISCALEDSIZE told it.
 void FrmFlockenlinie::anordnen(UINT dpi, const RECT* vorschlag) {
+    dpi = layout::dpi_oder_standard(dpi);
     dpi_ = dpi;
     const Schriften alt{ueberschrift, schrift};
     const Schriften neu = schriften(dpi);
@@ -356,23 +357,36 @@ void FrmFlockenlinie::ergebnis_menue(LPARAM wo) {
     AppendMenuW(menue, MF_STRING | (ergebnis_.empty() ? MF_GRAYED : 0), 1, utf16(texte::kopieren).c_str());
     if (TrackPopupMenu(menue, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, p.x, p.y, 0, frm_flockenlinie,
                        nullptr) == 1) {
-        ergebnis_kopieren();
+        kopieren();
     }
     DestroyMenu(menue);
 }
 
-// The whole number as Unicode text, also where it is drawn shortened.
-bool FrmFlockenlinie::ergebnis_kopieren() const {
-    if (ergebnis_.empty() || !OpenClipboard(frm_flockenlinie)) return false;
-    EmptyClipboard();
+// The whole number as Unicode text, also where it is drawn shortened. What
+// was on the clipboard stays there until the copy is ready to take its
+// place; the copy's memory is the clipboard's once it took it, else freed.
+FrmFlockenlinie::Kopie FrmFlockenlinie::ergebnis_kopieren() const {
+    if (ergebnis_.empty()) return Kopie::kein_ergebnis;
+    if (!OpenClipboard(frm_flockenlinie)) return Kopie::belegt;
     const std::size_t bytes = (ergebnis_.size() + 1) * sizeof(wchar_t);
-    if (const HGLOBAL daten = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::memcpy(GlobalLock(daten), ergebnis_.c_str(), bytes);
+    const HGLOBAL daten = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    Kopie k = Kopie::kein_speicher;
+    if (void* const ziel = daten ? GlobalLock(daten) : nullptr) {
+        std::memcpy(ziel, ergebnis_.c_str(), bytes);
         GlobalUnlock(daten);
-        if (!SetClipboardData(CF_UNICODETEXT, daten)) GlobalFree(daten);
+        k = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, daten) ? Kopie::erledigt : Kopie::abgelehnt;
     }
+    if (k != Kopie::erledigt && daten) GlobalFree(daten);
     CloseClipboard();
-    return true;
+    return k;
+}
+
+// Copies from the menu or the keyboard: false where there is no result; a
+// warning sound where Windows took no copy.
+bool FrmFlockenlinie::kopieren() const {
+    const Kopie k = ergebnis_kopieren();
+    if (k != Kopie::erledigt && k != Kopie::kein_ergebnis) MessageBeep(MB_ICONWARNING);
+    return k != Kopie::kein_ergebnis;
 }
 
 LRESULT CALLBACK FrmFlockenlinie::prozedur(HWND fenster, UINT nachricht, WPARAM w, LPARAM l) {
@@ -421,8 +435,9 @@ LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
         case WM_GETDPISCALEDSIZE: {
             // The font-fitted size does not grow in step with the density:
             // Windows asks before it moves the window to another one.
-            const Schriften f = schriften(static_cast<UINT>(w));
-            const RECT aussen = messen(static_cast<UINT>(w), f).aussen;
+            const UINT dpi = layout::dpi_oder_standard(static_cast<UINT>(w));
+            const Schriften f = schriften(dpi);
+            const RECT aussen = messen(dpi, f).aussen;
             f.loeschen();
             *reinterpret_cast<SIZE*>(l) = {aussen.right - aussen.left, aussen.bottom - aussen.top};
             return TRUE;

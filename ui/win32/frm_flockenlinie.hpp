@@ -41,6 +41,17 @@ public:
     // the system's font; 1 where it fits as drawn.
     double faktor() const { return faktor_; }
 
+    // Puts the whole result on the clipboard as Unicode text, as "Kopieren"
+    // does; or tells why it did not.
+    enum class Kopie {
+        erledigt,
+        kein_ergebnis,  // nothing to copy
+        belegt,         // another window has the clipboard open
+        kein_speicher,  // no memory for the copy
+        abgelehnt,      // the clipboard did not take it
+    };
+    Kopie ergebnis_kopieren() const;
+
 private:
     static LRESULT CALLBACK prozedur(HWND fenster, UINT nachricht, WPARAM w, LPARAM l);
     LRESULT behandeln(UINT nachricht, WPARAM w, LPARAM l);
@@ -60,7 +71,7 @@ private:
     void format_lesen();
     void ergebnis_einpassen();
     void ergebnis_menue(LPARAM wo);
-    bool ergebnis_kopieren() const;  // false where there is no result
+    bool kopieren() const;
     TOOLINFOW werkzeug_ergebnis();
     int innenrand() const;  // between the result's edge and its text
 
