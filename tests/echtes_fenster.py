@@ -16,7 +16,9 @@
 # close ends it, maximizes or resizes it; and a press through AT-SPI is
 # heard, read and labelled as on X11. Last on mutter, GNOME's compositor,
 # which must not complain about the window, shown with its own title bar.
-#     tests/echtes_fenster.py PROGRAM      (under tools/mit_xvfb.sh and dbus-run-session)
+# Where a bare Qt window of fixed size is given too, it shows on weston why
+# the program's own title bar is still needed.
+#     tests/echtes_fenster.py PROGRAM [BARE_WINDOW]     (under tools/mit_xvfb.sh and dbus-run-session)
 
 import gettext
 import os
@@ -202,16 +204,20 @@ try:
         env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=weston.anzeige, WAYLAND_DEBUG="1")))
 
     # Every button on the title bar but the rightmost (close), right to left,
-    # then the title and the icon, until the window changes: a window of
-    # fixed size never asks to be maximized, and stays at its size or is
-    # minimized where it may be.
-    def titelleiste_druecken(titel, minimieren):
+    # then the title and the icon, until the window changes: where it was,
+    # where it is then, and what its program asked of weston.
+    def titelleiste_durchklicken(titel, protokoll):
         vorher = weston.fenster(titel)
         for x in [*range(vorher[2] - 30, vorher[2] - 90, -7), (vorher[0] + vorher[2]) // 2, vorher[0] + 10]:
             weston.klicken(x, vorher[1] + 10)
             if weston.fenster(titel, 0.3) != vorher:
                 break
-        jetzt, gesehen = weston.fenster(titel, 1), open(protokoll_wl).read()
+        return vorher, weston.fenster(titel, 1), open(protokoll).read()
+
+    # A window of fixed size never asks to be maximized, and stays at its
+    # size or is minimized where it may be.
+    def titelleiste_druecken(titel, minimieren):
+        vorher, jetzt, gesehen = titelleiste_durchklicken(titel, protokoll_wl)
         pruefe(prozess.poll() is None and "set_maximized" not in gesehen and
                (jetzt == vorher or minimieren and not jetzt and "set_minimized" in gesehen),
                f"{titel} nach der Titelleiste: Status {prozess.poll()}, {jetzt}, vorher {vorher}")
@@ -244,6 +250,17 @@ try:
     weston.klicken(rechts - 12, oben + 10)
     pruefe((z := (weston.fenster("Achtung!", 1), boxen[0].getText(0, -1))) == (None, ""), f"Meldung offen: {z}")
     titelleiste_druecken("Flockenlinie", True)
+
+    # Why the program puts its own title bar on: Qt's own frame offers a bare
+    # window of fixed size to be maximized, and then ends it (Qt 6.4) or
+    # stretches it (Qt 6.8, 6.11). Red on the day it no longer does.
+    if nackt := sys.argv[2:] and sys.argv[2]:
+        protokoll_nackt = os.path.join(ordner.name, "nackt.log")
+        laufend.append(bar := subprocess.Popen([nackt], stderr=open(protokoll_nackt, "w"), env=dict(
+            env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=weston.anzeige, WAYLAND_DEBUG="1")))
+        vorher, jetzt, gesehen = titelleiste_durchklicken("Nackt", protokoll_nackt)
+        pruefe(bar.poll() is not None or "set_maximized" in gesehen and jetzt != vorher,
+               f"Qts eigener Rahmen maximiert kein festes Fenster mehr: {vorher} → {jetzt}; rahmen.cpp kann gehen")
 
     # ---- On GNOME's compositor: not a word from it about the window, which
     # shows with its own title bar, the style's highlight right above its

@@ -335,7 +335,7 @@ void FrmFlockenlinie::ergebnis_einpassen() {
 void FrmFlockenlinie::ergebnis_zeigen(const std::string& text) {
     ergebnis_ = utf16(text);
     ergebnis_einpassen();
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, lbl_ergebnis, OBJID_CLIENT, CHILDID_SELF);
+    if (!text.empty()) NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, lbl_ergebnis, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void FrmFlockenlinie::melden(std::string_view text) {
