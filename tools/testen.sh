@@ -35,6 +35,10 @@ exec 9<.
 flock -n 9 || { echo "== wartet, bis der andere Lauf in $PWD endet" >&2; flock 9; }
 tools/einrichten.sh test
 jobs=$(nproc)
+# Make reads a colon in a path as a rule's separator and cannot build in a
+# checkout whose path has one; Ninja can. New build folders get Ninja, unless
+# the user chose another generator; those made before keep theirs.
+export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 
 linux() {
     echo "== Tests"
