@@ -15,7 +15,7 @@ if [ "${1:-}" = test ]; then
     pakete+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev python3
              xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core locales
              binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
-             g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine nsis)
+             g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine nsis ninja-build)
     pakete+=(orca python3-pyatspi at-spi2-core dbus-daemon)  # the screen reader heard in a test
     pakete+=(weston mutter qt6-wayland)  # the window on Wayland desktops in the same test
     pakete+=(git rsync debootstrap)  # the same tests in a Debian 13 beside this system

@@ -6,25 +6,71 @@
 # Runs a command in a Debian 13 ("trixie") system beside this one, on a copy
 # of this checkout at /flockenlinie there, as root. The system is made with
 # debootstrap on first use and kept, outside the checkout, for the next run:
-# in FLOCKENLINIE_DEBIAN13, by default /var/tmp/flockenlinie/debian13. The
+# in FLOCKENLINIE_DEBIAN13, by default /var/lib/flockenlinie/debian13. The
 # copy keeps its own build folders, and files whose contents did not change
 # keep their times, so a second run builds only what changed.
 #   tools/in_debian13.sh command [args...]       (as root)
 # What the command needs there, /dev, /proc, /sys and a fresh /tmp, is
 # mounted in a mount namespace of its own: the host never sees these mounts,
 # and they end with the command however it ends.
+#
+# Root runs what is in that system, so nothing in it may come from another
+# user: every folder from the system up to / is root's and writable by root
+# alone, or the script refuses. It deletes only a folder it made itself (its
+# mark inside), and nothing it writes into the system follows a link.
 set -euo pipefail
+umask 022
+# The release and the folder kept for it: named here alone.
+name=debian13 release=trixie
+variable=FLOCKENLINIE_${name^^}
 quelle=$(cd "$(dirname "$0")/.." && pwd)
-system=${FLOCKENLINIE_DEBIAN13:-/var/tmp/flockenlinie/debian13}
+system=$(realpath -m -- "${!variable:-/var/lib/flockenlinie/$name}")
+neu=$system.neu
+# Written first into each folder this script makes; the system shows it at /.
+marke=.flockenlinie
 
-# Nothing is ever deleted under a folder that still has a mount inside.
+fehler() { echo "FEHLER: $*" >&2; exit 1; }
+
+# Each folder from $1 up to / that exists is a folder, root's, and writable by
+# no one else: another user could otherwise have put there, or could swap,
+# what root then runs, writes or deletes.
+sicher() {
+    local ordner=$1 uid rechte art
+    while :; do
+        if [ -e "$ordner" ] || [ -L "$ordner" ]; then
+            read -r uid rechte art < <(stat -c '%u %a %F' -- "$ordner")
+            [ "$art" = directory ] && [ "$uid" = 0 ] && (((8#$rechte & 8#022) == 0)) ||
+                fehler "$ordner ($(stat -c '%A %U' -- "$ordner")) ist kein Ordner, der root gehört und nur für root" \
+                    "beschreibbar ist; $system dort nicht benutzt ($variable=… wählt einen anderen Ort)"
+        fi
+        [ "$ordner" != / ] || return 0
+        ordner=$(dirname "$ordner")
+    done
+}
+
+# A path in the system reached without a link: one there could lead out of it.
+im_system() {
+    [ "$(realpath -m -- "$1")" = "$1" ] || fehler "$1 ist oder liegt hinter einem Link; nichts dorthin geschrieben"
+}
+
+# Nothing is deleted under a folder with something still mounted inside:
+# every mount point (field 5 of mountinfo, its octal escapes of space, tab,
+# newline and backslash decoded) compared as text.
 ohne_einhaengung() {
-    local ordner
-    ordner=$(realpath -m "$1")
-    if awk '{print $5}' /proc/self/mountinfo | grep -qx -e "$ordner" -e "$ordner/.*"; then
-        echo "FEHLER: unter $ordner ist noch etwas eingehängt; nichts gelöscht" >&2
-        return 1
-    fi
+    local ziel
+    while read -r _ _ _ _ ziel _; do
+        printf -v ziel '%b' "$ziel"
+        [ "$ziel" != "$1" ] && [[ $ziel != "$1"/* ]] ||
+            fehler "unter $1 ist noch $ziel eingehängt; nichts gelöscht"
+    done </proc/self/mountinfo
+}
+
+# Deletes a folder that this script made, and nothing else.
+loeschen() {
+    [ -e "$1" ] || [ -L "$1" ] || return 0
+    [ -f "$1/$marke" ] || fehler "$1 gibt es schon, nicht von $0 angelegt; nichts gelöscht, bitte selbst prüfen"
+    ohne_einhaengung "$1"
+    rm -rf --one-file-system -- "$1"
 }
 
 # Debian's own mirror as this system's apt knows it, or else debootstrap's.
@@ -33,33 +79,49 @@ spiegel() {
         /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null | head -1
 }
 
+sicher "$neu"
+if [ ! -d "$(dirname "$system")" ]; then
+    (umask 077 && mkdir -p -- "$(dirname "$system")")
+    sicher "$neu"
+fi
+sicher "$system"
+
 # One run at a time in it: another waits here, and says so.
-mkdir -p "$(dirname "$system")"
 exec 9>>"$system.sperre"
 flock -n 9 || { echo "== wartet, bis ein anderer Lauf in $system endet" >&2; flock 9; }
 
 if [ ! -f "$system/.fertig" ]; then
-    neu="$system.neu"
-    echo "== Debian 13 wird angelegt in $system (einmalig, einige Minuten)"
-    ohne_einhaengung "$neu"
-    rm -rf --one-file-system "$neu"
+    [ ! -e "$system" ] && [ ! -L "$system" ] ||
+        fehler "$system gibt es schon, nicht von $0 fertig angelegt; nichts gelöscht, bitte selbst prüfen"
+    echo "== $name ($release) wird angelegt in $system (einmalig, einige Minuten)"
+    loeschen "$neu"
+    mkdir -- "$neu"
+    echo "angelegt von tools/in_debian13.sh" >"$neu/$marke"
     # debootstrap mounts /proc and /sys in the new system while it works:
     # in a namespace of its own, those mounts end with it, even when it dies.
-    unshare --mount --propagation private -- debootstrap --variant=minbase trixie "$neu" $(spiegel) >"$neu.log" 2>&1 ||
-        { tail -20 "$neu.log" >&2; echo "FEHLER: debootstrap trixie scheiterte (ganz in $neu.log)" >&2; exit 1; }
+    unshare --mount --propagation private -- debootstrap --variant=minbase "$release" "$neu" $(spiegel) \
+        >"$neu/.debootstrap.log" 2>&1 || {
+        tail -20 "$neu/.debootstrap.log" >&2
+        fehler "debootstrap $release scheiterte (ganz in $neu/.debootstrap.log)"
+    }
+    rm "$neu/.debootstrap.log"
     # Packages installed there start no services.
     printf '#!/bin/sh\nexit 101\n' >"$neu/usr/sbin/policy-rc.d"
     chmod +x "$neu/usr/sbin/policy-rc.d"
     touch "$neu/.fertig"
-    ohne_einhaengung "$system"
-    rm -rf --one-file-system "$system"
-    mv "$neu" "$system"
-    rm -f "$neu.log"
+    mv -T -- "$neu" "$system"
 fi
+[ -f "$system/$marke" ] || fehler "$system ist nicht von $0 angelegt; nicht benutzt"
+for ordner in etc dev proc sys tmp flockenlinie; do
+    im_system "$system/$ordner"
+done
 
-cp -L /etc/resolv.conf "$system/etc/resolv.conf" 2>/dev/null || true  # apt's names, where the host has them
+# apt's names, where the host has them, as a file of the system's own in
+# place of whatever was there.
+cp -L --remove-destination /etc/resolv.conf "$system/etc/resolv.conf" 2>/dev/null || true
 # The checkout as it is, uncommitted changes included, without its build
 # folders; the Debian 12 package (build/paket) comes along for its own test.
+# (rsync replaces a link inside the copy rather than write through it.)
 mkdir -p "$system/flockenlinie"
 rsync -rlpc --delete --exclude='/build-*/' --include='/build/' --include='/build/paket/' \
     --include='/build/paket/*.deb' --exclude='/build/**' "$quelle/" "$system/flockenlinie/"

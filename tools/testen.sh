@@ -14,13 +14,37 @@
 #   tools/testen.sh [stage...]       (all stages by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+alle=(linux windows sanitizer fuzzing debian13)
 stufen=("$@")
-[ $# -gt 0 ] || stufen=(linux windows sanitizer fuzzing debian13)
+[ $# -gt 0 ] || stufen=("${alle[@]}")
+# A stage is one of those, or, only in the system that tools/in_debian13.sh
+# made (its mark at /), one that installs there what this system built.
+stufe() {
+    local s
+    for s in "${alle[@]}"; do [ "$s" != "$1" ] || return 0; done
+    [ "$1" = paket_von_debian12 ] && [ -f /.flockenlinie ]
+}
+for s in "${stufen[@]}"; do
+    stufe "$s" || { echo "FEHLER: keine Stufe „$s“ (Stufen: ${alle[*]})" >&2; exit 2; }
+done
+# One run at a time in a checkout, whose build folders and Wine prefixes it
+# uses: a second one waits, and says so. The lock is on the checkout's own
+# folder; every process of the run holds it, a Wine server that idles out
+# its last seconds too.
+exec 9<.
+flock -n 9 || { echo "== wartet, bis der andere Lauf in $PWD endet" >&2; flock 9; }
 tools/einrichten.sh test
 jobs=$(nproc)
+# Make reads a colon in a path as a rule's separator and cannot build in a
+# checkout whose path has one; Ninja can. New build folders get Ninja, unless
+# the user chose another generator; those made before keep theirs.
+export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 
 linux() {
     echo "== Tests"
+    # The tests' display lets in the holder of its cookie, and no one else.
+    tools/mit_xvfb.sh sh -c 'xdpyinfo >/dev/null && ! XAUTHORITY=/dev/null xdpyinfo >/dev/null 2>&1' ||
+        { echo "FEHLER: die Anzeige der Tests ist ohne Cookie offen" >&2; return 1; }
     cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=ON -DFLOCKENLINIE_BENCH=ON
     cmake --build build -j"$jobs"
     ctest --test-dir build --output-on-failure -j"$jobs"
@@ -38,7 +62,12 @@ sanitizer() {
     cmake -S . -B build-san -DFLOCKENLINIE_BENCH=OFF \
         -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cmake --build build-san -j"$jobs"
-    LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
+    # The sanitizers split their options at spaces, commas and colons, which
+    # the checkout's path may hold: the suppressions go by a path of mktemp's.
+    unterdrueckt=$(mktemp -d -p /tmp)
+    trap 'rm -rf "$unterdrueckt"' EXIT
+    cp tests/lsan.supp "$unterdrueckt/"
+    LSAN_OPTIONS="suppressions=$unterdrueckt/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
 }
 
 fuzzing() {
@@ -66,18 +95,24 @@ debian13() {
     tools/in_debian13.sh tools/testen.sh linux windows paket_von_debian12
 }
 
+# It installs the package only where none is, and takes away only its own,
+# also one a run that ended half-way left (its note tells).
 paket_von_debian12() {
     echo "== Das Paket aus Debian 12 in Debian 13"
+    local notiz=/var/lib/flockenlinie-paket-test status=0
+    [ ! -f "$notiz" ] || { dpkg --purge flockenlinie >/dev/null && rm "$notiz"; }
+    case $(dpkg-query -W -f='${db:Status-Status}' flockenlinie 2>/dev/null) in
+        "" | not-installed) ;;
+        *) echo "FEHLER: flockenlinie ist hier schon installiert, nicht von diesem Test; nichts geändert" >&2; return 1 ;;
+    esac
+    touch "$notiz"
     apt-get install -y -q --no-install-recommends ./build/paket/flockenlinie_*.deb >/dev/null
-    local status=0
     tools/mit_xvfb.sh dbus-run-session -- /usr/bin/python3 tests/echtes_fenster.py /usr/bin/flockenlinie || status=$?
     dpkg --purge flockenlinie >/dev/null
+    rm "$notiz"
     return "$status"
 }
 
-for stufe in "${stufen[@]}"; do
-    declare -F "$stufe" >/dev/null || { echo "FEHLER: keine Stufe $stufe" >&2; exit 2; }
-done
-for stufe in "${stufen[@]}"; do
-    "$stufe"
+for s in "${stufen[@]}"; do
+    "$s"
 done

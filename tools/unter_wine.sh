@@ -19,10 +19,12 @@ fi
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 # The program's output goes through a file: Wine's desktop process, started
 # by the first window, inherits it and lingers a second after the program
-# ends, and a caller that reads a pipe (ctest) would wait for it.
+# ends, and a caller that reads a pipe (ctest) would wait for it. Killed
+# with this script (ctest's timeout sends SIGKILL), the program ends too,
+# and with it the last reason for the Wine server to stay.
 ausgabe=$(mktemp)
 trap 'cat "$ausgabe"; rm -f "$ausgabe"' EXIT
-"$wine" "$@" >"$ausgabe" 2>&1 &
+setpriv --pdeathsig KILL "$wine" "$@" >"$ausgabe" 2>&1 &
 programm=$!
 trap 'kill "$programm" 2>/dev/null' TERM INT
 wait "$programm"

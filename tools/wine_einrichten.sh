@@ -4,7 +4,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Makes a Wine prefix for running the Windows build, and with a command, runs
-# it there with one Wine server kept up for its whole length.
+# it there with one Wine server kept up for its whole length. No server
+# outlives a run: a server left by an earlier run for the prefix is ended
+# first, and this run's ends by itself once idle, also after a SIGKILL that
+# leaves no one to stop it.
 #   tools/wine_einrichten.sh PREFIX [command [args...]]
 set -euo pipefail
 export WINEPREFIX=$(realpath -m "$1")
@@ -12,6 +15,7 @@ shift
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+[ ! -d "$WINEPREFIX" ] || wineserver -k </dev/null >/dev/null 2>&1 || true
 
 if [ ! -f "$WINEPREFIX/.eingerichtet" ]; then
     mkdir -p "$WINEPREFIX"
@@ -44,10 +48,11 @@ fi
 
 [ $# -gt 0 ] || exit 0
 # One server for every test, started and warmed up before them, its output
-# kept away from the command's. Every Wine process writes its locale's
+# kept away from the command's; it ends 10 s after its last program (no
+# test waits that long for the next). Every Wine process writes its locale's
 # number format into the registry as it starts; the services (COM among
 # them) start now, in the tests' own German, not in the middle of a test.
-wineserver -p </dev/null >/dev/null 2>&1
+wineserver -p10 </dev/null >/dev/null 2>&1
 trap 'wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
 LC_ALL=de_DE.UTF-8 "$wine" net start RpcSs </dev/null >/dev/null 2>&1
 "$@"
