@@ -229,6 +229,9 @@ try:
     groessen = re.findall(r"xdg_toplevel[@#]\d+\.set_(?:min|max)_size\((\d+, \d+)\)", gesehen)
     pruefe('set_app_id("flockenlinie")' in gesehen and 'set_title("Flockenlinie")' in gesehen and
            groessen[-2] == groessen[-1] != "0, 0", f"app_id, Titel, feste Größe: {groessen}")
+    # One surface a window: no control is a window of its own, also not once
+    # a message box has shown.
+    unterflaechen = lambda: re.findall(r"get_subsurface\(.*", open(protokoll_wl).read())
     # A press through AT-SPI: heard, and read whole, labelled by its caption.
     app = anwendung()
     teil = {(t.getRole(), t.name): t for t in pyatspi.findAllDescendants(app, lambda t: True)}
@@ -250,6 +253,7 @@ try:
     weston.klicken(rechts - 12, oben + 10)
     pruefe((z := (weston.fenster("Achtung!", 1), boxen[0].getText(0, -1))) == (None, ""), f"Meldung offen: {z}")
     titelleiste_druecken("Flockenlinie", True)
+    pruefe(not unterflaechen(), f"Steuerelemente als eigene Fenster: {unterflaechen()[:3]}")
 
     # Why the program puts its own title bar on: Qt's own frame offers a bare
     # window of fixed size to be maximized, and then ends it (Qt 6.4) or

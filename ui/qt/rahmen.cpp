@@ -104,7 +104,16 @@ public:
     Rahmenwaechter(QWidget* fenster, bool minimieren) : QObject(fenster), fenster_(fenster), minimieren_(minimieren) {}
 
 protected:
+    // The widget's window is watched from the widget's first event that finds
+    // it made (Qt tells the widget its window id before showing it). Making
+    // it here with winId() instead would turn every control of a message
+    // box's parent window into a native window of its own, a subsurface each,
+    // which crashes weston 16.
     bool eventFilter(QObject*, QEvent*) override {
+        if (QWindow* w = fenster_->windowHandle(); w && !beobachtet_) {
+            w->installEventFilter(this);
+            beobachtet_ = true;
+        }
         umstellen();
         return false;
     }
@@ -132,16 +141,14 @@ private:
 private:
     QWidget* const fenster_;
     const bool minimieren_;
+    bool beobachtet_ = false;
 };
 
 }  // namespace
 
 void rahmen_einrichten(QWidget* fenster, bool minimieren) {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
-    fenster->winId();  // its window, to watch before it is shown
-    auto* waechter = new Rahmenwaechter(fenster, minimieren);
-    fenster->installEventFilter(waechter);
-    fenster->windowHandle()->installEventFilter(waechter);
+    fenster->installEventFilter(new Rahmenwaechter(fenster, minimieren));
 }
 
 }  // namespace flockenlinie
