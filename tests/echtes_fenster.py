@@ -140,14 +140,24 @@ def xdotool(*args):
 # A new Orca, once the one before has ended. Orca 48 keeps the objects of a
 # program that has ended as dead for a minute, by a hash that objects of the
 # next program may happen to take over: a new program gets a new Orca.
+# The one before ends as asked: it takes its listeners back from AT-SPI,
+# which would otherwise wait on a dead Orca at every key for a while.
 def orca_starten():
     for p in laufend:
-        if p.args[0] == "orca":
-            p.kill(), p.wait()
+        if p.args[0] == "orca" and p.poll() is None:
+            p.terminate()
+            try:
+                p.wait(10)
+            except subprocess.TimeoutExpired:
+                p.kill(), p.wait()
     ab = len(protokoll)
     laufend.append(subprocess.Popen(["orca", "-u", os.path.join(ordner.name, "orca"), "--debug-file", "/dev/stdout"],
-                                    env=env, stdin=subprocess.DEVNULL, stdout=terminal, stderr=subprocess.DEVNULL))
-    warte_auf(ab, [("Bildschirmleser an", {"Bildschirmleser an"})], 20)
+                                    env=env, stdin=subprocess.DEVNULL, stdout=terminal, stderr=subprocess.STDOUT))
+    try:
+        warte_auf(ab, [("Bildschirmleser an", {"Bildschirmleser an"})], 40)
+    except TimeoutError:
+        print("Orca, zuletzt:", *protokoll[ab:].decode(errors="replace").splitlines()[-25:], sep="\n")
+        raise
 
 
 threading.Thread(target=mitlesen, daemon=True).start()
