@@ -24,6 +24,7 @@ import gettext
 import os
 import pty
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -106,7 +107,7 @@ def anwendung():
     return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Flockenlinie"), None)
 
 
-def objekt_mit(bedingung, wurzel=None, sekunden=10):
+def objekt_mit(bedingung, wurzel=None, sekunden=30):
     """The first object of the program (or under `wurzel`) that meets `bedingung`, once there is one."""
     for _ in range(sekunden * 20):
         if (w := wurzel or anwendung()) and (gefunden := pyatspi.findDescendant(w, bedingung)):
@@ -141,17 +142,19 @@ def xdotool(*args):
 # program that has ended as dead for a minute, by a hash that objects of the
 # next program may happen to take over: a new program gets a new Orca.
 # The one before ends as asked: it takes its listeners back from AT-SPI,
-# which would otherwise wait on a dead Orca at every key for a while.
+# which would otherwise wait on a dead Orca at every key for a while. Run by
+# the interpreter, under its name: Orca 43 refuses to start beside any
+# process of the user named "orca", also one of another test run elsewhere.
 def orca_starten():
     for p in laufend:
-        if p.args[0] == "orca" and p.poll() is None:
+        if p.args[1:2] == [orca] and p.poll() is None:
             p.terminate()
             try:
                 p.wait(10)
             except subprocess.TimeoutExpired:
                 p.kill(), p.wait()
     ab = len(protokoll)
-    laufend.append(subprocess.Popen(["orca", "-u", os.path.join(ordner.name, "orca"), "--debug-file", "/dev/stdout"],
+    laufend.append(subprocess.Popen([sys.executable, orca, "-u", os.path.join(ordner.name, "orca"), "--debug-file", "/dev/stdout"],
                                     env=env, stdin=subprocess.DEVNULL, stdout=terminal, stderr=subprocess.STDOUT))
     try:
         warte_auf(ab, [("Bildschirmleser an", {"Bildschirmleser an"})], 40)
@@ -160,6 +163,7 @@ def orca_starten():
         raise
 
 
+orca = shutil.which("orca")
 threading.Thread(target=mitlesen, daemon=True).start()
 anzeige = Anzeige()
 laufend = []
