@@ -49,7 +49,10 @@ installieren() {
     done
     [ ${#fehlend[@]} -gt 0 ] || return 0
     echo "Installiere: ${fehlend[*]}"
-    [ -n "$gelesen" ] || "${als_root[@]}" apt-get update -q
+    # Lists that cannot be read again (no network, or a Release past its
+    # Valid-Until date) still serve: apt then fails only on what they lack.
+    [ -n "$gelesen" ] || "${als_root[@]}" apt-get update -q ||
+        echo "WARNUNG: apt-get update scheiterte; apt installiert nach den Listen, die es hat" >&2
     gelesen=1
     "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${fehlend[@]}"
 }
