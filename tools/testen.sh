@@ -41,6 +41,21 @@ jobs=$(nproc)
 # checkout whose path has one; Ninja can. New build folders get Ninja, unless
 # the user chose another generator; those made before keep theirs.
 export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
+# Files of this run (a path without the checkout's colons); it ends when
+# every job it started has.
+arbeit=$(mktemp -d -p /tmp)
+trap 'wait; rm -rf "$arbeit"' EXIT
+
+# The systems beside this one whose stage will run (as root, where newer)
+# are made and set up while this system's stages compile: that is mostly
+# downloads and disk. Their stages wait for it.
+declare -A einrichtung=()
+for s in "${stufen[@]}"; do
+    if [[ $s =~ ^(debian13|testing)$ ]] && [ "$(id -u)" -eq 0 ] && tools/in_debian.sh "$s" >/dev/null 2>&1; then
+        tools/in_debian.sh "$s" tools/einrichten.sh test >"$arbeit/$s.log" 2>&1 &
+        einrichtung[$s]=$!
+    fi
+done
 
 bauen() {
     cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=ON -DFLOCKENLINIE_BENCH=ON
@@ -76,10 +91,8 @@ sanitizer() {
     cmake --build build-san -j"$jobs"
     # The sanitizers split their options at spaces, commas and colons, which
     # the checkout's path may hold: the suppressions go by a path of mktemp's.
-    unterdrueckt=$(mktemp -d -p /tmp)
-    trap 'rm -rf "$unterdrueckt"' EXIT
-    cp tests/lsan.supp "$unterdrueckt/"
-    LSAN_OPTIONS="suppressions=$unterdrueckt/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
+    cp tests/lsan.supp "$arbeit/"
+    LSAN_OPTIONS="suppressions=$arbeit/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
 }
 
 fuzzing() {
@@ -105,6 +118,14 @@ daneben() {
         return
     fi
     echo "== $titel"
+    if [ -n "${einrichtung[$name]:-}" ]; then
+        wait "${einrichtung[$name]}" || {
+            tail -25 "$arbeit/$name.log" >&2
+            echo "FEHLER: $titel ließ sich nicht anlegen oder einrichten" >&2
+            return 1
+        }
+        grep -E '^(==|Wine|WARNUNG)' "$arbeit/$name.log" || true
+    fi
     bauen >/dev/null
     cpack -G DEB --config build/CPackConfig.cmake -B build/paket >/dev/null
     tools/in_debian.sh "$name" tools/testen.sh linux windows paket_von_debian12
