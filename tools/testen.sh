@@ -42,9 +42,9 @@ jobs=$(nproc)
 # the user chose another generator; those made before keep theirs.
 export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 # Files of this run (a path without the checkout's colons); it ends when
-# every job it started has.
+# every job it started has, also when a stage failed.
 arbeit=$(mktemp -d -p /tmp)
-trap 'wait; rm -rf "$arbeit"' EXIT
+trap '[ -z "$(jobs -p)" ] || echo "== wartet, bis die Systeme daneben eingerichtet sind" >&2; wait; rm -rf "$arbeit"' EXIT
 
 # The systems beside this one whose stage will run (as root, where newer)
 # are made and set up while this system's stages compile: that is mostly
