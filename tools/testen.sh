@@ -8,16 +8,18 @@
 # ("windows"), the suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer ("sanitizer"), the fuzzer for a bounded time
 # (FUZZ_SEKUNDEN, 60 by default; "fuzzing"), and last the first two again in
-# a Debian 13 beside this system, with this system's Debian package
-# installed there and heard by its screen reader ("debian13", as root, and
-# not where this system is Debian 13 itself).
+# a Debian 13 and in a Debian testing beside this system, with this system's
+# Debian package installed there and heard by its screen reader ("debian13",
+# "testing"; as root, and only where that release is newer than this system).
+# A release without Wine builds the Windows program and installer, and skips
+# their suite, saying so; where the release has Wine, it must run.
 #   tools/testen.sh [stage...]       (all stages by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-alle=(linux windows sanitizer fuzzing debian13)
+alle=(linux windows sanitizer fuzzing debian13 testing)
 stufen=("$@")
 [ $# -gt 0 ] || stufen=("${alle[@]}")
-# A stage is one of those, or, only in the system that tools/in_debian13.sh
+# A stage is one of those, or, only in a system that tools/in_debian.sh
 # made (its mark at /), one that installs there what this system built.
 stufe() {
     local s
@@ -39,20 +41,45 @@ jobs=$(nproc)
 # checkout whose path has one; Ninja can. New build folders get Ninja, unless
 # the user chose another generator; those made before keep theirs.
 export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
+# Files of this run (a path without the checkout's colons); it ends when
+# every job it started has, also when a stage failed.
+arbeit=$(mktemp -d -p /tmp)
+trap '[ -z "$(jobs -p)" ] || echo "== wartet, bis die Systeme daneben eingerichtet sind" >&2; wait; rm -rf "$arbeit"' EXIT
+
+# The systems beside this one whose stage will run (as root, where newer)
+# are made and set up while this system's stages compile: that is mostly
+# downloads and disk. Their stages wait for it.
+declare -A einrichtung=()
+for s in "${stufen[@]}"; do
+    if [[ $s =~ ^(debian13|testing)$ ]] && [ "$(id -u)" -eq 0 ] && tools/in_debian.sh "$s" >/dev/null 2>&1; then
+        tools/in_debian.sh "$s" tools/einrichten.sh test >"$arbeit/$s.log" 2>&1 &
+        einrichtung[$s]=$!
+    fi
+done
+
+bauen() {
+    cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=ON -DFLOCKENLINIE_BENCH=ON
+    cmake --build build -j"$jobs"
+}
 
 linux() {
     echo "== Tests"
     # The tests' display lets in the holder of its cookie, and no one else.
     tools/mit_xvfb.sh sh -c 'xdpyinfo >/dev/null && ! XAUTHORITY=/dev/null xdpyinfo >/dev/null 2>&1' ||
         { echo "FEHLER: die Anzeige der Tests ist ohne Cookie offen" >&2; return 1; }
-    cmake -S . -B build -DFLOCKENLINIE_UI=ON -DFLOCKENLINIE_TESTS=ON -DFLOCKENLINIE_BENCH=ON
-    cmake --build build -j"$jobs"
+    bauen
     ctest --test-dir build --output-on-failure -j"$jobs"
 }
 
 windows() {
     echo "== Windows"
     cmake --preset windows
+    if ! tools/einrichten.sh hat-wine; then
+        cmake --build --preset windows -j"$jobs" --target package
+        echo "== Windows-Tests übersprungen: $(. /etc/os-release && echo "$PRETTY_NAME") hat kein Wine" \
+            "(apt kennt kein Paket wine); Programm und Installer sind gebaut"
+        return
+    fi
     cmake --build --preset windows -j"$jobs"
     tools/mit_xvfb.sh tools/wine_einrichten.sh build-windows/wine ctest --preset windows -j"$jobs"
 }
@@ -64,10 +91,8 @@ sanitizer() {
     cmake --build build-san -j"$jobs"
     # The sanitizers split their options at spaces, commas and colons, which
     # the checkout's path may hold: the suppressions go by a path of mktemp's.
-    unterdrueckt=$(mktemp -d -p /tmp)
-    trap 'rm -rf "$unterdrueckt"' EXIT
-    cp tests/lsan.supp "$unterdrueckt/"
-    LSAN_OPTIONS="suppressions=$unterdrueckt/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
+    cp tests/lsan.supp "$arbeit/"
+    LSAN_OPTIONS="suppressions=$arbeit/lsan.supp" ctest --test-dir build-san --output-on-failure -j"$jobs"
 }
 
 fuzzing() {
@@ -78,27 +103,41 @@ fuzzing() {
     ctest --test-dir build-fuzz --output-on-failure
 }
 
-# The Debian 12 package, as users of Debian 13 get it from us, there on X11
-# and Wayland with Orca; then that system's own build and tests.
-debian13() {
-    if [ "$(. /etc/os-release && echo "$ID $VERSION_ID")" = "debian 13" ]; then
-        echo "== Debian 13 übersprungen: dieses System ist selbst Debian 13"
+# This system's package, as users of a newer release get it from us, there on
+# X11 and Wayland with Orca; then that system's own build and tests. Only in
+# a release newer than this one: this package needs this release or newer,
+# and where this system is testing or unstable, no release is newer.
+daneben() {
+    local titel=$1 name=$2 vergleich
+    if ! vergleich=$(tools/in_debian.sh "$name"); then
+        echo "== $titel übersprungen: nicht neuer als dieses System ($vergleich)"
         return
     fi
     if [ "$(id -u)" -ne 0 ]; then
-        echo "== Debian 13 übersprungen: ein System daneben einzurichten (chroot, mount) braucht root"
+        echo "== $titel übersprungen: ein System daneben einzurichten (chroot, mount) braucht root"
         return
     fi
-    echo "== Debian 13"
-    cmake --build build -j"$jobs"
+    echo "== $titel"
+    if [ -n "${einrichtung[$name]:-}" ]; then
+        wait "${einrichtung[$name]}" || {
+            tail -25 "$arbeit/$name.log" >&2
+            echo "FEHLER: $titel ließ sich nicht anlegen oder einrichten" >&2
+            return 1
+        }
+        grep -E '^(==|Wine|WARNUNG)' "$arbeit/$name.log" || true
+    fi
+    bauen >/dev/null
     cpack -G DEB --config build/CPackConfig.cmake -B build/paket >/dev/null
-    tools/in_debian13.sh tools/testen.sh linux windows paket_von_debian12
+    tools/in_debian.sh "$name" tools/testen.sh linux windows paket_von_debian12
 }
+
+debian13() { daneben "Debian 13" debian13; }
+testing() { daneben "Debian testing" testing; }
 
 # It installs the package only where none is, and takes away only its own,
 # also one a run that ended half-way left (its note tells).
 paket_von_debian12() {
-    echo "== Das Paket aus Debian 12 in Debian 13"
+    echo "== Das mitgebrachte Debian-Paket, hier installiert, mit Orca"
     local notiz=/var/lib/flockenlinie-paket-test status=0
     [ ! -f "$notiz" ] || { dpkg --purge flockenlinie >/dev/null && rm "$notiz"; }
     case $(dpkg-query -W -f='${db:Status-Status}' flockenlinie 2>/dev/null) in
