@@ -23,7 +23,8 @@
 # itself; then no file, shortcut or registry value of the program is left.
 # The portable ZIP holds the program alone, one file that runs on any Windows
 # as it is: it imports only DLLs that come with Windows, carries its icon,
-# version record and manifest, and stays within 512 KiB. The program is built for
+# version record and manifest, and stays within 512 KiB, without the runtime's
+# terminate handler, which writes to a console it has not. The program is built for
 # ASLR with high entropy and DEP; installer and uninstaller carry what NSIS's
 # prebuilt stub and makensis give them: DEP, and ASLR flags that Windows cannot
 # act on, as the stub comes without relocations.
@@ -98,6 +99,7 @@ grep -qx kernel32.dll <<<"$dlls" || fehlt "keine Importe gefunden"
 typen=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[0-9a-f]*   Entry: ID: 0x0*\([0-9a-f]*\),.*/\1/p')
 for typ in e 10 18; do grep -qx "$typ" <<<"$typen" || fehlt "flockenlinie.exe ohne Ressource vom Typ 0x$typ"; done
 [ "$(stat -c %s "$exe")" -le 524288 ] || fehlt "flockenlinie.exe größer als 512 KiB: $(stat -c %s "$exe") Bytes"
+! grep -q "terminate called after throwing" "$exe" || fehlt "flockenlinie.exe mit dem Terminate-Handler der Laufzeit"
 gehaertet "$exe" "DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT"
 gehaertet "$installer" "$nsis_stub"
 
