@@ -107,13 +107,15 @@ gehaertet "$installer" "$nsis_stub"
 # a new one takes 20 seconds.
 [ ! -f "$bau/wine/.eingerichtet" ] || cp -a "$bau/wine" "$WINEPREFIX"
 "$(dirname "$0")/../tools/wine_einrichten.sh" "$WINEPREFIX"
+# Not on Wine's own desktop, as the other tests: on the display, where
+# xdotool finds the windows; from the first window on, in a server of its own.
+wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
+wineserver -w
 # Folders an uninstaller leaves alone: the user's programs folder, and the one chosen below.
 mkdir -p "$c/Werkzeuge" "$ich/AppData/Local/Programs"
 laufwerk >"$arbeit/vorher.txt"
 registrierung >"$arbeit/vorher.reg"
 wineserver -p5 </dev/null >/dev/null 2>&1  # its output away from the caller's pipes
-# Not on Wine's own desktop, as the other tests: on the display, where xdotool finds the windows.
-wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
 
 wine "$installer" /S || fehlt "Installation meldet einen Fehler"
 da HKCU "$eigen" "$eigen_lnk" || { fehlt "nicht für den Benutzer installiert: $(find "$c" -iname 'flockenlinie*')"; exit 1; }
