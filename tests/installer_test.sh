@@ -36,12 +36,14 @@ version=$2
 # the end; the server ends by itself 5 s after the last Wine process, also
 # where this script is killed.
 arbeit=$(mktemp -d "$bau/installer-test.XXXXXX")
-# Wine and its server, wherever this release keeps them.
-{ read -r wine_programm && read -r WINESERVER; } < <("$(dirname "$0")/../tools/wine_einrichten.sh" --programme)
-export WINESERVER
-wine() { "$wine_programm" "$@"; }
-wineserver() { "$WINESERVER" "$@"; }
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$arbeit"' EXIT
+# Wine and its server by these names, wherever this release keeps them.
+mkdir "$arbeit/bin"
+{ read -r wine && read -r wineserver; } < <("$(dirname "$0")/../tools/wine_einrichten.sh" --programme)
+for programm in wine wineserver; do  # the loader runs under its own name only: called, not linked
+    printf '#!/bin/sh\nexec "%s" "$@"\n' "${!programm}" >"$arbeit/bin/$programm" && chmod +x "$arbeit/bin/$programm"
+done
+export PATH=$arbeit/bin:$PATH WINESERVER=$wineserver
 export WINEPREFIX=$arbeit/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 c=$WINEPREFIX/drive_c
 ich="$c/users/$(id -un)"
@@ -176,6 +178,7 @@ eval "$(xdotool search --onlyvisible --name '^Deinstallation von' getwindowgeome
 xdotool mousemove --window "$WINDOW" $((WIDTH - 138)) $((HEIGHT - 25)) click 1
 bis deinstallation 2 && xdotool key Return && sleep 1 && xdotool key Return ||
     { fehlt "keine Meldung, warum Flockenlinie bleibt"; kill "$deinstaller"; }
+bis nicht kill -0 "$deinstaller" 2>/dev/null || { fehlt "Deinstallation endet nicht nach ihrer Meldung"; kill "$deinstaller"; }
 code=0; wait "$deinstaller" || code=$?
 [ "$code" = 2 ] && da HKLM "$alle" "$alle_lnk" || fehlt "trotz laufendem Programm deinstalliert (Code $code)"
 wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
