@@ -109,10 +109,6 @@ gehaertet "$installer" "$nsis_stub"
 # a new one takes 20 seconds.
 [ ! -f "$bau/wine/.eingerichtet" ] || cp -a "$bau/wine" "$WINEPREFIX"
 "$(dirname "$0")/../tools/wine_einrichten.sh" "$WINEPREFIX"
-# Not on Wine's own desktop, as the other tests: on the display, where
-# xdotool finds the windows; from the first window on, in a server of its own.
-wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
-wineserver -w
 # Folders an uninstaller leaves alone: the user's programs folder, and the one chosen below.
 mkdir -p "$c/Werkzeuge" "$ich/AppData/Local/Programs"
 laufwerk >"$arbeit/vorher.txt"

@@ -46,22 +46,22 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 [ ! -d "$WINEPREFIX" ] || wineserver -k </dev/null >/dev/null 2>&1 || true
 
-# The prefix's settings. Windows open on Wine's own desktop, a window of
-# 800 x 600 on the display, where activation and focus go as on Windows: a
-# window whose message box closes is active again (on a bare X display Wine
-# hands the activation to no window at all). A program that runs outside it
-# (the installer test, whose windows xdotool finds on the display) keeps its
-# windows unmanaged by the absent window manager: no 2 s stalls. A crash ends
-# the program instead of waiting on a dialog. A prefix made with other
-# settings gets these.
+# The prefix's settings. The window's test opens its windows on a desktop of
+# Wine's own, a window of 800 x 600 on the display, where activation and
+# focus go as on Windows: a window whose message box closes is active again
+# (on a bare X display Wine may hand the activation to no window at all).
+# Other programs keep to the display, where xdotool finds their windows (the
+# installer test, the screenshot), unmanaged by the absent window manager: no
+# 2 s stalls. A crash ends the program instead of waiting on a dialog. A
+# prefix made with other settings gets these.
 einstellungen=$(cat <<'REG'
 REGEDIT4
 
-[HKEY_CURRENT_USER\Software\Wine\Explorer]
-"Desktop"="Default"
+[HKEY_CURRENT_USER\Software\Wine\AppDefaults\fenster_win32_tests.exe\Explorer]
+"Desktop"="Tests"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="800x600"
+"Tests"="800x600"
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
