@@ -57,6 +57,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 einstellungen=$(cat <<'REG'
 REGEDIT4
 
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"=-
+
 [HKEY_CURRENT_USER\Software\Wine\AppDefaults\fenster_win32_tests.exe\Explorer]
 "Desktop"="Tests"
 
