@@ -175,7 +175,11 @@ deinstaller=$!
 bis deinstallation && { wine "$alle/flockenlinie.exe" >/dev/null 2>&1 & bis fenster; } || fehlt "Deinstallation fragt nicht"
 eval "$(xdotool search --onlyvisible --name '^Deinstallation von' getwindowgeometry --shell)"
 xdotool mousemove --window "$WINDOW" $((WIDTH - 138)) $((HEIGHT - 25)) click 1
-bis deinstallation 2 && xdotool key Return && sleep 1 && xdotool key Return ||
+# Each window given the keyboard before its Enter: on a display without a
+# window manager, Wine gives it to none when the message box closes.
+bis deinstallation 2 && meldung=$(xdotool search --onlyvisible --name '^Deinstallation von' | grep -vx "$WINDOW") &&
+    xdotool windowfocus --sync "$meldung" key Return && bis nicht deinstallation 2 &&
+    xdotool windowfocus --sync "$WINDOW" key Return ||
     { fehlt "keine Meldung, warum Flockenlinie bleibt"; kill "$deinstaller"; }
 bis nicht kill -0 "$deinstaller" 2>/dev/null || { fehlt "Deinstallation endet nicht nach ihrer Meldung"; kill "$deinstaller"; }
 code=0; wait "$deinstaller" || code=$?
