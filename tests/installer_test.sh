@@ -176,12 +176,13 @@ bis deinstallation && { wine "$alle/flockenlinie.exe" >/dev/null 2>&1 & bis fens
 eval "$(xdotool search --onlyvisible --name '^Deinstallation von' getwindowgeometry --shell)"
 xdotool mousemove --window "$WINDOW" $((WIDTH - 138)) $((HEIGHT - 25)) click 1
 # Each window given the keyboard before its Enter: on a display without a
-# window manager, Wine gives it to none when the message box closes.
+# window manager, Wine gives it to none when the message box closes. The
+# page's Enter again until the uninstaller ends: its button takes a moment.
+beendet() { ! kill -0 "$deinstaller" 2>/dev/null || { xdotool windowfocus --sync "$WINDOW" key Return; sleep 1; false; }; }
 bis deinstallation 2 && meldung=$(xdotool search --onlyvisible --name '^Deinstallation von' | grep -vx "$WINDOW") &&
-    xdotool windowfocus --sync "$meldung" key Return && bis nicht deinstallation 2 &&
-    xdotool windowfocus --sync "$WINDOW" key Return ||
-    { fehlt "keine Meldung, warum Flockenlinie bleibt"; kill "$deinstaller"; }
-bis nicht kill -0 "$deinstaller" 2>/dev/null || { fehlt "Deinstallation endet nicht nach ihrer Meldung"; kill "$deinstaller"; }
+    xdotool windowfocus --sync "$meldung" key Return && bis nicht deinstallation 2 ||
+    fehlt "keine Meldung, warum Flockenlinie bleibt"
+bis beendet 2>/dev/null || { fehlt "Deinstallation endet nicht nach ihrer Meldung"; kill "$deinstaller"; }
 code=0; wait "$deinstaller" || code=$?
 [ "$code" = 2 ] && da HKLM "$alle" "$alle_lnk" || fehlt "trotz laufendem Programm deinstalliert (Code $code)"
 wine taskkill /im flockenlinie.exe >/dev/null 2>&1 || true
