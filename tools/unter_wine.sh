@@ -16,7 +16,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 if [ -z "${DISPLAY:-}" ]; then
     exec "$(dirname "$0")/mit_xvfb.sh" "$(dirname "$0")/wine_einrichten.sh" "$WINEPREFIX" "$0" "$WINEPREFIX" "$@"
 fi
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+# The Wine and Wine server this release has, as the prefix was made with.
+{ read -r wine && read -r WINESERVER; } < <("$(dirname "$0")/wine_einrichten.sh" --programme)
+export WINESERVER
 # The program's output goes through a file: Wine's desktop process, started
 # by the first window, inherits it and lingers a second after the program
 # ends, and a caller that reads a pipe (ctest) would wait for it. Killed

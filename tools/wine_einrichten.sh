@@ -7,15 +7,72 @@
 # it there with one Wine server kept up for its whole length. No server
 # outlives a run: a server left by an earlier run for the prefix is ended
 # first, and this run's ends by itself once idle, also after a SIGKILL that
-# leaves no one to stop it.
+# leaves no one to stop it. With --programme alone, it names the Wine and
+# Wine server it uses, a line each (read by tools/unter_wine.sh and the
+# installer test).
 #   tools/wine_einrichten.sh PREFIX [command [args...]]
+#   tools/wine_einrichten.sh --programme
 set -euo pipefail
+
+# Where this Debian release put Wine: each program by the PATH, else among
+# the files of the installed Wine packages (a release may keep the server
+# off the PATH). The 64-bit loader first, where it has a name of its own.
+installiert() { dpkg-query -W -f '${db:Status-Status} ${Package}\n' '*wine*' 2>/dev/null | awk '$1 == "installed" { print $2 }'; }
+finden() {
+    local name datei
+    for name; do
+        command -v "$name" && return
+        while read -r datei; do
+            [ -f "$datei" ] && [ -x "$datei" ] && echo "$datei" && return
+        done < <(installiert | xargs -r dpkg -L | grep "/$name\$")
+    done
+    echo "FEHLER: kein $1 (Paket wine; tools/einrichten.sh test)" >&2
+    return 1
+}
+if [ "${1:-}" = --programme ]; then
+    finden wine64 wine
+    finden wineserver
+    exit
+fi
+wine=$(finden wine64 wine)
+# Every Wine program started from here takes this server (Wine reads WINESERVER).
+WINESERVER=$(finden wineserver)
+export WINESERVER
+wineserver() { "$WINESERVER" "$@"; }
+
 export WINEPREFIX=$(realpath -m "$1")
 shift
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 [ ! -d "$WINEPREFIX" ] || wineserver -k </dev/null >/dev/null 2>&1 || true
+
+# The prefix's settings. The window's test opens its windows on a desktop of
+# Wine's own, a window of 800 x 600 on the display, where activation and
+# focus go as on Windows: a window whose message box closes is active again
+# (on a bare X display Wine may hand the activation to no window at all).
+# Other programs keep to the display, where xdotool finds their windows (the
+# installer test, the screenshot), unmanaged by the absent window manager: no
+# 2 s stalls. A crash ends the program instead of waiting on a dialog. A
+# prefix made with other settings gets these.
+einstellungen=$(cat <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"=-
+
+[HKEY_CURRENT_USER\Software\Wine\AppDefaults\fenster_win32_tests.exe\Explorer]
+"Desktop"="Tests"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Tests"="800x600"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+)
 
 if [ ! -f "$WINEPREFIX/.eingerichtet" ]; then
     mkdir -p "$WINEPREFIX"
@@ -26,24 +83,19 @@ if [ ! -f "$WINEPREFIX/.eingerichtet" ]; then
         echo "FEHLER: wineboot richtete $WINEPREFIX nicht ein (Wine fehlt, scheiterte oder brauchte über 5 min)" >&2
         exit 1
     }
-    # Debian keeps Wine's fonts (MS Sans Serif among them) outside the prefix.
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-    einstellungen=$(mktemp --suffix=.reg)
-    # Windows unmanaged by the (absent) window manager, no 2 s stalls; a crash
-    # ends the program instead of waiting on a dialog.
-    cat >"$einstellungen" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-
-[HKEY_CURRENT_USER\Software\Wine\WineDbg]
-"ShowCrashDialog"=dword:00000000
-REG
-    "$wine" regedit /S "$(winepath() { echo "Z:${1//\//\\}"; }; winepath "$einstellungen")" >/dev/null 2>&1
-    rm -f "$einstellungen"
-    timeout 120 wineserver -w || { echo "FEHLER: Wine in $WINEPREFIX endete nicht binnen 2 min" >&2; exit 1; }
-    touch "$WINEPREFIX/.eingerichtet"
+    # Wine's fonts (MS Sans Serif among them), where the release's packages
+    # keep them outside the prefix; none there, none copied.
+    installiert | xargs -r dpkg -L | grep '/fonts/[^/]*\.\(ttf\|ttc\|otf\|fon\)$' |
+        while read -r schrift; do [ ! -f "$schrift" ] || cp "$schrift" "$WINEPREFIX/drive_c/windows/Fonts/"; done
+    : >"$WINEPREFIX/.eingerichtet"
+fi
+if [ "$(cat "$WINEPREFIX/.eingerichtet")" != "$einstellungen" ]; then
+    datei=$(mktemp --suffix=.reg)
+    printf '%s\n' "$einstellungen" >"$datei"
+    "$wine" regedit /S "Z:${datei//\//\\}" >/dev/null 2>&1
+    rm -f "$datei"
+    timeout 120 "$WINESERVER" -w || { echo "FEHLER: Wine in $WINEPREFIX endete nicht binnen 2 min" >&2; exit 1; }
+    printf '%s\n' "$einstellungen" >"$WINEPREFIX/.eingerichtet"
 fi
 
 [ $# -gt 0 ] || exit 0

@@ -33,8 +33,6 @@ namespace {
 constexpr wchar_t klassenname[] = L"frm_flockenlinie";
 // Fixed size: a caption, the system menu, minimise and close, no resizing.
 constexpr DWORD fensterstil = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// Posted to the window when the activation went to the bare desktop.
-constexpr UINT wm_zurueckholen = WM_APP + 1;
 
 // Windows takes the order of creation for the z-order: the order a screen
 // reader reads in, naming each box by the label just before it, and the
@@ -444,21 +442,6 @@ LRESULT FrmFlockenlinie::behandeln(UINT nachricht, WPARAM w, LPARAM l) {
         }
         case WM_DPICHANGED:
             anordnen(HIWORD(w), reinterpret_cast<const RECT*>(l));
-            return 0;
-        case WM_ACTIVATEAPP:
-            // Another program's window takes the activation from this one;
-            // the bare desktop, no window at all, never does so for a user.
-            // Wine on a display without a window manager does, when a message
-            // box closes before the desktop has finished giving it the focus:
-            // the user is still here, and the window takes the activation
-            // back, the dialog manager the focus to where it was.
-            if (!w) PostMessageW(frm_flockenlinie, wm_zurueckholen, 0, 0);
-            break;
-        case wm_zurueckholen:
-            if (const HWND vorne = GetForegroundWindow();
-                (!vorne || vorne == GetDesktopWindow()) && !IsIconic(frm_flockenlinie)) {
-                SetForegroundWindow(frm_flockenlinie);
-            }
             return 0;
         case WM_SETTINGCHANGE:
             // The user changed the number format, or the system's fonts.

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <cstdlib>
+
 #include "frm_flockenlinie.hpp"
 #include "texte.hpp"
 #include "utf.hpp"
@@ -20,6 +22,16 @@ struct Com {
 };
 
 }  // namespace
+
+// An exception nothing catches ends the program, as the runtime's own handler
+// ends it; that handler would first write the exception's type, demangled,
+// to the console a windowed program does not have. Defined here, it takes
+// the runtime's place in the statically linked program, and with it the
+// demangler stays out: 45 to 58 KiB of the 512 KiB the program is kept to
+// (tests/installer_test.sh checks both).
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 // The program runs while its window is open; closing it ends the program.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int anzeigen) {
