@@ -95,8 +95,11 @@ class Weston(Desktop):
     def klicken(self, x, y):
         """Clicks at x, y as a hand does. Weston takes where the pointer is
         when it enters its window and then follows it by steps: so the
-        pointer comes from outside each time."""
-        befehl = ["mousemove", *self._aussen, "mousemove", x, y, "mousedown", 1, "sleep", 0.1, "mouseup", 1]
+        pointer comes from outside each time, and rests before it presses
+        (weston 16 may crash at a press in the instant the pointer enters a
+        dialog's surface, as no hand presses)."""
+        befehl = ["mousemove", *self._aussen, "mousemove", x, y, "sleep", 0.3, "mousedown", 1, "sleep", 0.1,
+                  "mouseup", 1]
         subprocess.run(["xdotool", *map(str, befehl)], check=True)
 
 
