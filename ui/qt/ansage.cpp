@@ -29,10 +29,9 @@ QAccessibleInterface* ansage_zugang(const QString&, QObject*) { return nullptr; 
 #else
 
 // Without the announcement event (Qt 6.4, Debian 12's). Orca speaks a
-// notification that shows itself, whatever has
-// the focus; so each text to say is given to an invisible child of the window
-// that stands for a notification and tells screen readers that it has just
-// appeared.
+// notification that shows itself, whatever has the focus; so each text to say
+// is given to an invisible child of the window that stands for a notification
+// and tells screen readers that it has just appeared.
 class Ansage : public QWidget {
     Q_OBJECT
 

@@ -105,10 +105,7 @@ public:
 
 protected:
     // The widget's window is watched from the widget's first event that finds
-    // it made (Qt tells the widget its window id before showing it). Making
-    // it here with winId() instead would turn every control of a message
-    // box's parent window into a native window of its own, a subsurface each,
-    // which crashes weston 16.
+    // it made (Qt tells the widget its window id before showing it).
     bool eventFilter(QObject*, QEvent*) override {
         if (QWindow* w = fenster_->windowHandle(); w && !beobachtet_) {
             w->installEventFilter(this);
@@ -148,6 +145,9 @@ private:
 
 void rahmen_einrichten(QWidget* fenster, bool minimieren) {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+    // Not made early with winId(): for a message box that would turn every
+    // control of the window behind into a native window of its own, a
+    // subsurface each, which crashes weston 16.
     fenster->installEventFilter(new Rahmenwaechter(fenster, minimieren));
 }
 
